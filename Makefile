@@ -1,0 +1,52 @@
+# The project's entry points. CMake does the real work; these targets install
+# what is missing, configure once and build.
+#
+#   make gallery         build and run the widget gallery
+#   make test            build and run every autotest
+#   make test-sanitize   the autotests in an ASan/UBSan build
+#   make test-valgrind   the autotests under valgrind memcheck
+#   make clean           remove the build folders
+
+BUILD        ?= build
+BUILD_ASAN   ?= build-asan
+JOBS         ?= $(shell nproc)
+CMAKE_FLAGS  ?=
+GALLERY_ARGS ?=
+
+.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind clean
+
+all: build
+
+deps:
+	@scripts/install-deps.sh
+
+deps-extra:
+	@scripts/install-deps.sh --extra
+
+$(BUILD)/build.ninja: | deps
+	cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS)
+
+configure: $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+gallery: build
+	$(BUILD)/examples/gallery/rilo-widget-gallery $(GALLERY_ARGS)
+
+test: build
+	ctest --test-dir $(BUILD) -LE memcheck --output-on-failure -j $(JOBS)
+
+$(BUILD_ASAN)/build.ninja: | deps-extra
+	cmake -S . -B $(BUILD_ASAN) -G Ninja -DRILO_WIDGET_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)
+
+test-sanitize: $(BUILD_ASAN)/build.ninja
+	cmake --build $(BUILD_ASAN) -j $(JOBS)
+	ctest --test-dir $(BUILD_ASAN) -LE memcheck --output-on-failure -j $(JOBS)
+
+test-valgrind: deps-extra build
+	cmake -S . -B $(BUILD) >/dev/null
+	ctest --test-dir $(BUILD) -L memcheck --no-tests=error --output-on-failure -j $(JOBS)
+
+clean:
+	rm -rf $(BUILD) $(BUILD_ASAN)

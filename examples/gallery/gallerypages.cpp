@@ -1,0 +1,11 @@
+#include "gallerypage.h"
+
+#include <QCoreApplication>
+
+QList<GalleryPage> galleryPages()
+{
+    const auto tr = [](const char *text) { return QCoreApplication::translate("GalleryPages", text); };
+    return {
+        {QStringLiteral("readouts"), tr("Readouts"), createReadoutPage},
+    };
+}

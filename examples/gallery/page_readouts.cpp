@@ -1,0 +1,141 @@
+// Page "Readouts": a power-supply panel of the simulated two-channel supply,
+// with controls for the state flags and the colour pairs.
+#include "gallerypage.h"
+#include "simulatedsupply.h"
+
+#include <widget/powersupplylcd.h>
+#include <widget/statelabel.h>
+#include <widget/valuewidget.h>
+
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+using rilo::widget::AbstractStateWidget;
+using rilo::widget::measure::PowerSupplyLCD;
+
+namespace {
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("ReadoutPage", text);
+}
+
+struct Scheme
+{
+    const char *name;
+    QColor activeOn, activeOff, enabledOn, enabledOff, text;
+};
+
+const Scheme kSchemes[] = {
+    {QT_TRANSLATE_NOOP("ReadoutPage", "Default"), QColor(0xFF, 0x7A, 0x00), QColor(0x35, 0x35, 0x38),
+     QColor(0x35, 0x35, 0x38), QColor(0x35, 0x35, 0x38), Qt::white},
+    {QT_TRANSLATE_NOOP("ReadoutPage", "Bench green"), QColor(0x2E, 0xCC, 0x71), QColor(0x1B, 0x26, 0x31),
+     QColor(0x0B, 0x3D, 0x2E), QColor(0x1B, 0x26, 0x31), QColor(0xB8, 0xF5, 0xD0)},
+    {QT_TRANSLATE_NOOP("ReadoutPage", "Paper"), QColor(0x1F, 0x6F, 0xEB), QColor(0xD0, 0xD4, 0xDA),
+     QColor(0xFF, 0xFF, 0xFF), QColor(0xEC, 0xEE, 0xF1), QColor(0x20, 0x24, 0x2A)},
+};
+
+void applyScheme(AbstractStateWidget *widget, const Scheme &s)
+{
+    widget->setColor(AbstractStateWidget::kActive, {s.activeOn, s.text}, true);
+    widget->setColor(AbstractStateWidget::kActive, {s.activeOff, s.text}, false);
+    widget->setColor(AbstractStateWidget::kEnabled, {s.enabledOn, s.text}, true);
+    widget->setColor(AbstractStateWidget::kEnabled, {s.enabledOff, s.text}, false);
+}
+
+} // namespace
+
+QWidget *createReadoutPage(const GalleryContext &context)
+{
+    SimulatedSupply *supply = context.supply;
+    auto *page = new QWidget;
+    auto *layout = new QHBoxLayout(page);
+
+    // Two header captions per channel, two measurements per channel, a footer
+    // caption per channel for the output state.
+    auto *panel = new PowerSupplyLCD(4, 4, 2, page);
+    panel->setMinimumWidth(360);
+    const QStringList headers{tr("CH1"), tr("CV"), tr("CH2"), tr("CV")};
+    for (int i = 0; i < headers.size(); ++i)
+        panel->headerWidget(i)->setText(headers.at(i));
+    for (int i = 0; i < 4; ++i) {
+        panel->setUnit(i, i % 2 == 0 ? QStringLiteral("V") : QStringLiteral("A"));
+        panel->measureWidget(i)->valueWidget()->setPointSize(20);
+    }
+    panel->render(); // show the state colours from the start
+
+    const auto refresh = [panel, supply]() {
+        for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
+            panel->setValue(2 * ch, QString::number(supply->voltage(ch), 'f', 3));
+            panel->setValue(2 * ch + 1, QString::number(supply->current(ch), 'f', 3));
+            panel->headerWidget(2 * ch + 1)->setText(supply->isCurrentLimited(ch) ? tr("CC") : tr("CV"));
+            panel->footerWidget(ch)->setText(supply->isOutputOn(ch) ? tr("OUTPUT ON") : tr("OUTPUT OFF"));
+            // The measurement rows of a channel light up while its output is on.
+            panel->measureWidget(2 * ch)->setState(AbstractStateWidget::kEnabled, supply->isOutputOn(ch));
+            panel->measureWidget(2 * ch + 1)->setState(AbstractStateWidget::kEnabled, supply->isOutputOn(ch));
+        }
+    };
+    QObject::connect(supply, &SimulatedSupply::updated, panel, refresh);
+    refresh();
+    layout->addWidget(panel, 1);
+
+    // Controls.
+    auto *controls = new QVBoxLayout;
+    auto *stateBox = new QGroupBox(tr("Panel state"), page);
+    auto *stateForm = new QVBoxLayout(stateBox);
+    auto *active = new QCheckBox(tr("Active (ring and captions)"), stateBox);
+    auto *enabled = new QCheckBox(tr("Enabled (whole panel)"), stateBox);
+    stateForm->addWidget(active);
+    stateForm->addWidget(enabled);
+    QObject::connect(active, &QCheckBox::toggled, panel,
+                     [panel](bool on) { panel->setState(AbstractStateWidget::kActive, on); });
+    QObject::connect(enabled, &QCheckBox::toggled, panel,
+                     [panel](bool on) { panel->setState(AbstractStateWidget::kEnabled, on); });
+    active->setChecked(true);
+    controls->addWidget(stateBox);
+
+    auto *outputBox = new QGroupBox(tr("Simulated supply"), page);
+    auto *outputForm = new QVBoxLayout(outputBox);
+    for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
+        auto *output = new QCheckBox(tr("Output CH%1").arg(ch + 1), outputBox);
+        output->setChecked(supply->isOutputOn(ch));
+        QObject::connect(output, &QCheckBox::toggled, supply, [supply, ch](bool on) { supply->setOutputOn(ch, on); });
+        outputForm->addWidget(output);
+    }
+    controls->addWidget(outputBox);
+
+    auto *colorBox = new QGroupBox(tr("Colour pairs"), page);
+    auto *colorForm = new QFormLayout(colorBox);
+    auto *schemes = new QComboBox(colorBox);
+    for (const Scheme &s : kSchemes)
+        schemes->addItem(tr(s.name));
+    QObject::connect(schemes, QOverload<int>::of(&QComboBox::currentIndexChanged), panel,
+                     [panel](int index) { applyScheme(panel, kSchemes[qBound(0, index, 2)]); });
+    colorForm->addRow(tr("Scheme"), schemes);
+
+    const auto addPicker = [&](const QString &label, AbstractStateWidget::State state, bool on) {
+        auto *button = new QPushButton(tr("Choose…"), colorBox);
+        QObject::connect(button, &QPushButton::clicked, panel, [panel, state, on, label]() {
+            const auto pair = panel->color(state, on);
+            const QColor background = QColorDialog::getColor(pair.first, panel, label);
+            if (background.isValid())
+                panel->setColor(state, {background, pair.second}, on);
+        });
+        colorForm->addRow(label, button);
+    };
+    addPicker(tr("Active on"), AbstractStateWidget::kActive, true);
+    addPicker(tr("Active off"), AbstractStateWidget::kActive, false);
+    addPicker(tr("Enabled on"), AbstractStateWidget::kEnabled, true);
+    addPicker(tr("Enabled off"), AbstractStateWidget::kEnabled, false);
+    controls->addWidget(colorBox);
+    controls->addStretch(1);
+    layout->addLayout(controls);
+    return page;
+}

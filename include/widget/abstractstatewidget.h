@@ -1,0 +1,107 @@
+/*!
+ * \file abstractstatewidget.h
+ * The two-flag state model shared by every state-indicator widget.
+ */
+#pragma once
+
+#include <widget/widget_config.h>
+
+#include <QColor>
+#include <QWidget>
+
+#include <utility>
+
+namespace rilo {
+namespace widget {
+
+class AbstractStateWidgetPrivate;
+
+/*!
+ * \brief Abstract base of the state-indicator widgets.
+ *
+ * A state widget carries two independent flags, active and enabled, and shows
+ * them by colour. Each flag has one colour pair for "set" and one for "clear";
+ * a pair is a background colour (palette role QPalette::Window, \c first) and a
+ * text colour (QPalette::WindowText, \c second). By default every pair is
+ * "#353538" with white text except the active-on pair, which is orange
+ * "#FF7A00" with white text.
+ *
+ * The class only stores flags and colours; subclasses implement render(),
+ * which turns them into palette colours. Nothing is drawn in state colours
+ * until the first call that reaches render(): setColor() always renders,
+ * setStates() and setState() render only when the flags change. The enabled
+ * flag is a display state of this library and never touches
+ * QWidget::isEnabled().
+ */
+class RILO_WIDGET_EXPORT AbstractStateWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    /*! The state flags. */
+    enum State {
+        kNone = 0,    //!< no flag set
+        kActive = 1,  //!< the active flag
+        kEnabled = 2, //!< the enabled flag
+        kAll = 3      //!< both flags
+    };
+    Q_ENUM(State)
+    Q_DECLARE_FLAGS(States, State)
+    Q_FLAG(States)
+
+    /*!
+     * Creates a widget with no flag set and the default colour pairs. It is not
+     * rendered yet: it shows the ordinary palette until the first render().
+     */
+    explicit AbstractStateWidget(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    /*! Destroys the widget and its private record; Qt deletes the children. */
+    ~AbstractStateWidget() override;
+
+    /*!
+     * Applies the current flags and colour pairs to the screen. Public so that
+     * containers and hosts can render widgets that are not their own.
+     */
+    virtual void render() = 0;
+
+    /*!
+     * Replaces all flags at once. Does nothing when \a states equals the stored
+     * flags; otherwise stores them and calls render(). Bits other than kActive
+     * and kEnabled are stored as given and have no meaning.
+     */
+    virtual void setStates(States states);
+
+    /*!
+     * Sets (\a on true) or clears (\a on false) the bits of \a state, leaving
+     * the other flag alone. Renders only when the flags change; kAll sets or
+     * clears both flags, kNone never changes anything.
+     */
+    virtual void setState(State state, bool on);
+
+    /*!
+     * Stores \a color as the pair shown while the flag is set (\a on true) or
+     * clear (\a on false). kActive and kEnabled name one flag, kAll both;
+     * kNone and any other value store nothing. Always calls render(), whether
+     * or not a pair was stored or changed.
+     */
+    virtual void setColor(State state, const std::pair<QColor, QColor> &color, bool on);
+
+    /*! The current flags. */
+    States states() const;
+
+    /*!
+     * The colour pair of \a state for the flag set (\a on true) or clear.
+     * For kNone and kAll it is what the widget shows now: its palette's Window
+     * and WindowText colours in the current colour group (\a on is ignored).
+     * Any other value gives two invalid colours.
+     */
+    std::pair<QColor, QColor> color(State state, bool on) const;
+
+private:
+    Q_DISABLE_COPY(AbstractStateWidget)
+    AbstractStateWidgetPrivate *d;
+};
+
+} // namespace widget
+} // namespace rilo
+
+Q_DECLARE_OPERATORS_FOR_FLAGS(rilo::widget::AbstractStateWidget::States)

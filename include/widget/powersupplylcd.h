@@ -1,0 +1,80 @@
+/*!
+ * \file powersupplylcd.h
+ * The display panel of a power supply: captions and measurement rows.
+ */
+#pragma once
+
+#include <widget/statewidgetbox.h>
+
+namespace rilo {
+namespace widget {
+
+class StateLabel;
+
+namespace measure {
+
+class PowerSupplyLCDPrivate;
+class ValueWidget;
+
+/*!
+ * \brief A power-supply display: a header row of captions, a column of
+ * measurements and a footer row of captions.
+ *
+ * The panel is a top-to-bottom StateWidgetBox with a 3-pixel border ring,
+ * holding three boxes: header() (captions, left to right), measure()
+ * (ValueWidget rows, top to bottom) and footer() (captions, left to right).
+ * The counts are fixed at construction; a count of 0 or less makes an empty
+ * box. One setState() or setColor() on the panel reaches every box, caption
+ * and value inside.
+ *
+ * Accessors and setters by index return null or do nothing for an index out
+ * of range, or for a position that holds a widget of another kind.
+ */
+class RILO_WIDGET_EXPORT PowerSupplyLCD : public StateWidgetBox
+{
+    Q_OBJECT
+
+public:
+    /*!
+     * Creates a panel with \a headerCount captions above \a measureCount value
+     * rows and \a footerCount captions below. Captions start empty, values show
+     * "0.000" and "V". Not rendered until the first render().
+     */
+    explicit PowerSupplyLCD(int headerCount = 0, int measureCount = 1, int footerCount = 0,
+                            QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~PowerSupplyLCD() override;
+
+    /*! The header row box (widget 0 of the panel). */
+    StateWidgetBox *header() const;
+    /*! The measurement column box (widget 1 of the panel). */
+    StateWidgetBox *measure() const;
+    /*! The footer row box (widget 2 of the panel). */
+    StateWidgetBox *footer() const;
+
+    /*! The number of widgets in the header box. */
+    int headerWidgetCount() const;
+    /*! The number of widgets in the measurement box. */
+    int measureWidgetCount() const;
+    /*! The number of widgets in the footer box. */
+    int footerWidgetCount() const;
+
+    /*! The header caption at \a index, or null if there is none or it is no StateLabel. */
+    StateLabel *headerWidget(int index) const;
+    /*! The footer caption at \a index, or null if there is none or it is no StateLabel. */
+    StateLabel *footerWidget(int index) const;
+    /*! The measurement at \a index, or null if there is none or it is no ValueWidget. */
+    ValueWidget *measureWidget(int index) const;
+
+    /*! Sets the value text of the measurement at \a index; does nothing if there is none. */
+    void setValue(int index, const QString &value);
+    /*! Sets the unit text of the measurement at \a index; does nothing if there is none. */
+    void setUnit(int index, const QString &unit);
+
+private:
+    Q_DISABLE_COPY(PowerSupplyLCD)
+    PowerSupplyLCDPrivate *d;
+};
+
+} // namespace measure
+} // namespace widget
+} // namespace rilo

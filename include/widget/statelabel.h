@@ -1,0 +1,63 @@
+/*!
+ * \file statelabel.h
+ * A text in state colours.
+ */
+#pragma once
+
+#include <widget/standardstatewidget.h>
+
+class QLabel;
+
+namespace rilo {
+namespace widget {
+
+/*!
+ * \brief A QLabel framed by a StandardStateWidget.
+ *
+ * The text and its background follow the enabled flag; the ring around it
+ * (border width 0 unless changed) follows the active flag. The label is the
+ * permanent content of the state label: replacing it with setContent() is not
+ * supported, as label() keeps referring to the first label.
+ */
+class RILO_WIDGET_EXPORT StateLabel : public StandardStateWidget
+{
+    Q_OBJECT
+
+public:
+    /*!
+     * Creates a state label showing \a text at \a pointSize points with
+     * \a alignment. The label's own margin is 2 pixels, the border width 0.
+     * It is not rendered until the first render().
+     */
+    explicit StateLabel(const QString &text = QString(), int pointSize = 9,
+                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
+                        QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~StateLabel() override;
+
+    /*! The label; owned by the state label. */
+    QLabel *label() const;
+    /*! The label's text. */
+    QString text() const;
+    /*! Sets the label's text. */
+    void setText(const QString &text);
+    /*!
+     * Sets the point size of the label's font; family, weight and the other
+     * font attributes stay. A size of 0 or less is ignored (Qt would warn and
+     * keep the old size).
+     */
+    void setPointSize(int pointSize);
+    /*! Sets the alignment of the text in the label. */
+    void setAlignment(Qt::Alignment alignment);
+    /*!
+     * Sets the label's own margin, the space between its edge and its text.
+     * This is not the frame ring, which setBorderWidth() sets.
+     */
+    void setMargin(int margin);
+
+private:
+    Q_DISABLE_COPY(StateLabel)
+    QLabel *m_label;
+};
+
+} // namespace widget
+} // namespace rilo

@@ -1,0 +1,56 @@
+/*!
+ * \file valuewidget.h
+ * A measured value with its unit, in state colours.
+ */
+#pragma once
+
+#include <widget/statewidgetbox.h>
+
+namespace rilo {
+namespace widget {
+
+class StateLabel;
+
+namespace measure {
+
+class ValueWidgetPrivate;
+
+/*!
+ * \brief One measured value with its unit, such as "0.000" and "V".
+ *
+ * Two state labels side by side in a left-to-right StateWidgetBox: the value
+ * (right-aligned, stretch 5) and the unit (left-aligned at the bottom,
+ * stretch 1). The host sets both as ready-made texts; nothing is parsed or
+ * formatted. State and colour calls reach the box and both labels.
+ */
+class RILO_WIDGET_EXPORT ValueWidget : public StateWidgetBox
+{
+    Q_OBJECT
+
+public:
+    /*! Creates a readout showing "0.000" and "V". Not rendered until the first render(). */
+    explicit ValueWidget(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    ~ValueWidget() override;
+
+    /*! The label that shows the value; owned by the box. */
+    StateLabel *valueWidget() const;
+    /*! The label that shows the unit; owned by the box. */
+    StateLabel *unitWidget() const;
+
+    /*! The value text. */
+    QString value() const;
+    /*! Sets the value text as given. */
+    void setValue(const QString &value);
+    /*! The unit text. */
+    QString unit() const;
+    /*! Sets the unit text as given. */
+    void setUnit(const QString &unit);
+
+private:
+    Q_DISABLE_COPY(ValueWidget)
+    ValueWidgetPrivate *d;
+};
+
+} // namespace measure
+} // namespace widget
+} // namespace rilo

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, if any are missing.
+#
+#   scripts/install-deps.sh           what `make gallery` and `make test` need
+#   scripts/install-deps.sh --extra   also sanitizers, valgrind, the fuzzer, the
+#                                     Windows cross compiler, Doxygen, ImageMagick
+#
+# As root it runs apt-get itself; otherwise it prints the exact sudo line and stops.
+set -euo pipefail
+
+base=(cmake ninja-build g++ make pkg-config
+      qtbase5-dev qtbase5-dev-tools libqt5test5 qttools5-dev qttools5-dev-tools
+      fonts-dejavu-core)
+extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick)
+
+wanted=("${base[@]}")
+[[ "${1:-}" == "--extra" ]] && wanted+=("${extra[@]}")
+
+missing=()
+for pkg in "${wanted[@]}"; do
+    status=$(dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null || true)
+    [[ "$status" == "install ok installed" ]] || missing+=("$pkg")
+done
+
+if [[ ${#missing[@]} -eq 0 ]]; then
+    exit 0
+fi
+
+if [[ $(id -u) -eq 0 ]]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}"
+else
+    echo "These Debian packages are missing. Install them with:" >&2
+    echo "    sudo apt-get install ${missing[*]}" >&2
+    exit 1
+fi

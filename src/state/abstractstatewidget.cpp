@@ -1,0 +1,91 @@
+#include <widget/abstractstatewidget.h>
+
+#include "abstractstatewidgetprivate.h"
+
+namespace rilo {
+namespace widget {
+
+namespace {
+
+QColor namedColor(const char *name)
+{
+    QColor color;
+    color.setNamedColor(QLatin1String(name));
+    return color;
+}
+
+} // namespace
+
+AbstractStateWidgetPrivate::AbstractStateWidgetPrivate()
+{
+    const QColor darkGrey = namedColor("#353538");
+    const QColor white = namedColor("#ffffff");
+    const QColor orange = namedColor("#FF7A00");
+    activeOnColor = {orange, white};
+    activeOffColor = {darkGrey, white};
+    enabledOnColor = {darkGrey, white};
+    enabledOffColor = {darkGrey, white};
+}
+
+AbstractStateWidget::AbstractStateWidget(QWidget *parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags)
+    , d(new AbstractStateWidgetPrivate)
+{
+}
+
+AbstractStateWidget::~AbstractStateWidget()
+{
+    delete d;
+}
+
+AbstractStateWidget::States AbstractStateWidget::states() const
+{
+    return d->states;
+}
+
+void AbstractStateWidget::setStates(States states)
+{
+    if (states == d->states)
+        return;
+    d->states = states;
+    render();
+}
+
+void AbstractStateWidget::setState(State state, bool on)
+{
+    States next = d->states;
+    if (on)
+        next |= state;
+    else
+        next &= ~States(state);
+    if (next == d->states)
+        return;
+    d->states = next;
+    render();
+}
+
+std::pair<QColor, QColor> AbstractStateWidget::color(State state, bool on) const
+{
+    switch (state) {
+    case kActive:
+        return on ? d->activeOnColor : d->activeOffColor;
+    case kEnabled:
+        return on ? d->enabledOnColor : d->enabledOffColor;
+    case kNone:
+    case kAll:
+        return {palette().color(QPalette::Window), palette().color(QPalette::WindowText)};
+    }
+    return {QColor(), QColor()};
+}
+
+void AbstractStateWidget::setColor(State state, const std::pair<QColor, QColor> &color, bool on)
+{
+    if (state == kActive || state == kAll)
+        (on ? d->activeOnColor : d->activeOffColor) = color;
+    if (state == kEnabled || state == kAll)
+        (on ? d->enabledOnColor : d->enabledOffColor) = color;
+    render();
+}
+
+} // namespace widget
+} // namespace rilo

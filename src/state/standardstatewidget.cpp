@@ -1,0 +1,88 @@
+#include <widget/standardstatewidget.h>
+
+#include "standardstatewidgetprivate.h"
+
+#include <QGridLayout>
+
+namespace rilo {
+namespace widget {
+
+namespace {
+
+// Sets Window and WindowText of every colour group, so that disabling the
+// widget (QWidget::setEnabled(false)) keeps its state colours.
+void applyColors(QWidget *widget, const std::pair<QColor, QColor> &colors)
+{
+    QPalette palette = widget->palette();
+    palette.setBrush(QPalette::All, QPalette::Window, QBrush(colors.first, Qt::SolidPattern));
+    palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(colors.second, Qt::SolidPattern));
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+StandardStateWidget::StandardStateWidget(QWidget *content, QWidget *parent, Qt::WindowFlags flags)
+    : AbstractStateWidget(parent, flags)
+    , d(new StandardStateWidgetPrivate)
+{
+    setAutoFillBackground(true);
+    if (!content)
+        content = new QWidget;
+    d->content = content;
+    content->setAutoFillBackground(true);
+
+    d->gridLayout = new QGridLayout;
+    d->gridLayout->setContentsMargins(0, 0, 0, 0);
+    d->gridLayout->setSpacing(0);
+    d->gridLayout->addWidget(content);
+    setLayout(d->gridLayout);
+}
+
+StandardStateWidget::~StandardStateWidget()
+{
+    delete d->content;
+    d->content = nullptr;
+    delete d->gridLayout;
+    d->gridLayout = nullptr;
+    delete d;
+}
+
+QWidget *StandardStateWidget::content() const
+{
+    return d->content;
+}
+
+void StandardStateWidget::setContent(QWidget *content)
+{
+    if (content == d->content)
+        return;
+    if (d->content) {
+        d->gridLayout->removeWidget(d->content);
+        d->content->deleteLater();
+    }
+    d->content = content;
+    if (content) {
+        content->setAutoFillBackground(true);
+        d->gridLayout->addWidget(content);
+        render();
+    }
+}
+
+void StandardStateWidget::setBorderWidth(int width)
+{
+    width = qMax(0, width);
+    const QMargins margins = d->gridLayout->contentsMargins();
+    if (margins == QMargins(width, width, width, width))
+        return;
+    d->gridLayout->setContentsMargins(width, width, width, width);
+}
+
+void StandardStateWidget::render()
+{
+    applyColors(this, color(kActive, states().testFlag(kActive)));
+    if (d->content)
+        applyColors(d->content, color(kEnabled, states().testFlag(kEnabled)));
+}
+
+} // namespace widget
+} // namespace rilo

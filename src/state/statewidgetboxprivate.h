@@ -1,0 +1,21 @@
+// Private record of StateWidgetBox.
+#pragma once
+
+#include <QList>
+
+class QBoxLayout;
+
+namespace rilo {
+namespace widget {
+
+class AbstractStateWidget;
+
+class StateWidgetBoxPrivate
+{
+public:
+    QBoxLayout *boxLayout = nullptr;      // installed on the frame's content widget
+    QList<AbstractStateWidget *> widgets; // list order; owned by the box
+};
+
+} // namespace widget
+} // namespace rilo
