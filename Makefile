@@ -5,6 +5,7 @@
 #   make test            build and run every autotest
 #   make test-sanitize   the autotests in an ASan/UBSan build
 #   make test-valgrind   the autotests under valgrind memcheck
+#   make docs            the API documentation (Doxygen), undocumented members as errors
 #   make clean           remove the build folders
 
 BUILD        ?= build
@@ -13,7 +14,7 @@ JOBS         ?= $(shell nproc)
 CMAKE_FLAGS  ?=
 GALLERY_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind clean
+.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs clean
 
 all: build
 
@@ -47,6 +48,11 @@ test-sanitize: $(BUILD_ASAN)/build.ninja
 test-valgrind: deps-extra build
 	cmake -S . -B $(BUILD) >/dev/null
 	ctest --test-dir $(BUILD) -L memcheck --no-tests=error --output-on-failure -j $(JOBS)
+
+docs: deps-extra configure
+	cmake -S . -B $(BUILD) >/dev/null
+	cmake --build $(BUILD) --target docs
+	@echo "API documentation: $(BUILD)/docs/html/index.html"
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)

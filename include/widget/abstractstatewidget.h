@@ -46,6 +46,7 @@ public:
         kAll = 3      //!< both flags
     };
     Q_ENUM(State)
+    /*! A combination of State flags, as stored by setStates(). */
     Q_DECLARE_FLAGS(States, State)
     Q_FLAG(States)
 
