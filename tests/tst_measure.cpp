@@ -54,6 +54,7 @@ private slots:
     void panelHasTheCountsItWasBuiltWith_data();
     void panelHasTheCountsItWasBuiltWith();
     void panelStructureMatchesItsBoxes();
+    void parentOnlyPanelHasOneRow();
     void accessorsReturnNullOutsideTheBoxes_data();
     void accessorsReturnNullOutsideTheBoxes();
     void accessorsReturnNullForOtherKinds();
@@ -233,6 +234,17 @@ void TestMeasure::panelStructureMatchesItsBoxes()
     QVERIFY(panel.measure()->y() < panel.footer()->y());
     QVERIFY(panel.measureWidget(0)->y() < panel.measureWidget(1)->y());
     QVERIFY(panel.headerWidget(0)->x() < panel.headerWidget(1)->x());
+}
+
+void TestMeasure::parentOnlyPanelHasOneRow()
+{
+    QWidget parent;
+    auto *panel = new PowerSupplyLCD(&parent);
+    QCOMPARE(panel->parentWidget(), &parent);
+    QCOMPARE(panel->headerWidgetCount(), 0);
+    QCOMPARE(panel->measureWidgetCount(), 1);
+    QCOMPARE(panel->footerWidgetCount(), 0);
+    QCOMPARE(panel->layout()->contentsMargins(), QMargins(3, 3, 3, 3));
 }
 
 void TestMeasure::accessorsReturnNullOutsideTheBoxes_data()

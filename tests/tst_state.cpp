@@ -168,6 +168,7 @@ private slots:
     void stateLabelShowsEnabledColors();
 
     // state widget box
+    void parentOnlyConstructorsMakeChildren();
     void newBoxIsEmptyWithDefaultSpacing();
     void addAndInsertKeepListAndLayoutInStep();
     void widgetsAreLaidOutInDirection_data();
@@ -660,6 +661,26 @@ void TestState::stateLabelShowsEnabledColors()
 }
 
 // -------------------------------------------------------- state widget box
+
+void TestState::parentOnlyConstructorsMakeChildren()
+{
+    // The one-argument forms that uic-generated code calls take the parent.
+    QWidget parent;
+    auto *label = new StateLabel(&parent);
+    QCOMPARE(label->parentWidget(), &parent);
+    QCOMPARE(label->text(), QString());
+    QCOMPARE(label->label()->font().pointSize(), 9);
+    QCOMPARE(label->label()->margin(), 2);
+    auto *box = new StateWidgetBox(&parent);
+    QCOMPARE(box->parentWidget(), &parent);
+    QCOMPARE(box->count(), 0);
+    QCOMPARE(boxLayoutOf(box)->direction(), QBoxLayout::LeftToRight);
+    // ...whereas a standard state widget's single argument is its content.
+    auto *inner = new QLabel;
+    StandardStateWidget frame(inner);
+    QCOMPARE(frame.content(), inner);
+    QCOMPARE(frame.parentWidget(), nullptr);
+}
 
 void TestState::newBoxIsEmptyWithDefaultSpacing()
 {

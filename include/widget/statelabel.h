@@ -32,6 +32,12 @@ public:
     explicit StateLabel(const QString &text = QString(), int pointSize = 9,
                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
                         QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    /*!
+     * Creates an empty state label (point size 9, left and vertically centred)
+     * as a child of \a parent. This is the constructor that forms compiled by
+     * uic call.
+     */
+    explicit StateLabel(QWidget *parent);
     ~StateLabel() override;
 
     /*! The label; owned by the state label. */

@@ -17,6 +17,11 @@ StateLabel::StateLabel(const QString &text, int pointSize, Qt::Alignment alignme
     setPointSize(pointSize);
 }
 
+StateLabel::StateLabel(QWidget *parent)
+    : StateLabel(QString(), 9, Qt::AlignLeft | Qt::AlignVCenter, parent, Qt::WindowFlags())
+{
+}
+
 StateLabel::~StateLabel() = default;
 
 QLabel *StateLabel::label() const
