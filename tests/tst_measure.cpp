@@ -5,6 +5,7 @@
 #include <widget/statelabel.h>
 #include <widget/valuewidget.h>
 
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -50,6 +51,7 @@ private slots:
     void valueWidgetPassesStateToBothLabels();
     void extraWidthIsSharedFiveToOne();
     void valueWidgetDoesNotRenderOnConstruction();
+    void accessibleNameReadsValueWithUnit();
 
     void panelHasTheCountsItWasBuiltWith_data();
     void panelHasTheCountsItWasBuiltWith();
@@ -167,6 +169,27 @@ void TestMeasure::valueWidgetDoesNotRenderOnConstruction()
     QCOMPARE(w.valueWidget()->label()->palette().color(QPalette::Window), ordinary);
     w.render();
     QCOMPARE(w.valueWidget()->label()->palette().color(QPalette::Window), kDarkGrey);
+}
+
+void TestMeasure::accessibleNameReadsValueWithUnit()
+{
+    ValueWidget w;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&w);
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("0.000 V"));
+    w.setValue(QStringLiteral("12.345"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("12.345 V"));
+    w.setUnit(QStringLiteral("mA"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("12.345 mA"));
+    w.setUnit(QString());
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("12.345"));
+    // The two labels speak for themselves too.
+    QCOMPARE(w.valueWidget()->accessibleName(), QStringLiteral("12.345"));
+
+    w.setAccessibleName(QStringLiteral("Output voltage"));
+    w.setValue(QStringLiteral("1.000"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Output voltage"));
+    QCOMPARE(w.value(), QStringLiteral("1.000"));
 }
 
 void TestMeasure::panelHasTheCountsItWasBuiltWith_data()

@@ -44,7 +44,10 @@ public:
     QLabel *label() const;
     /*! The label's text. */
     QString text() const;
-    /*! Sets the label's text. */
+    /*!
+     * Sets the label's text. The state label's accessible name follows the
+     * text, unless the host has set a name of its own.
+     */
     void setText(const QString &text);
     /*!
      * Sets the point size of the label's font; family, weight and the other
