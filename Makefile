@@ -6,6 +6,7 @@
 #   make test-sanitize   the autotests in an ASan/UBSan build
 #   make test-valgrind   the autotests under valgrind memcheck
 #   make docs            the API documentation (Doxygen), undocumented members as errors
+#   make translations    refresh translations/*.ts from the code and forms
 #   make clean           remove the build folders
 
 BUILD        ?= build
@@ -14,7 +15,7 @@ JOBS         ?= $(shell nproc)
 CMAKE_FLAGS  ?=
 GALLERY_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs clean
+.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations clean
 
 all: build
 
@@ -53,6 +54,9 @@ docs: deps-extra configure
 	cmake -S . -B $(BUILD) >/dev/null
 	cmake --build $(BUILD) --target docs
 	@echo "API documentation: $(BUILD)/docs/html/index.html"
+
+translations: deps
+	scripts/update-translations.sh
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN)
