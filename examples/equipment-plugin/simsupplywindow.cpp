@@ -20,6 +20,8 @@ SimSupplyWindow::SimSupplyWindow(const QSharedPointer<EquipmentInfo> &equipment,
     : EquipmentWindow(equipment, parent)
 {
     setWindowTitle(tr("%1 — %2").arg(equipment->model, equipment->serialNumber));
+    // Every unit has its own load, so that several windows show different readings.
+    m_loadOhm = 4.0 + 0.9 * (qHash(equipment->serialNumber) % 8);
 
     auto *panel = new QWidget;
     auto *layout = new QVBoxLayout(panel);
@@ -45,8 +47,9 @@ SimSupplyWindow::SimSupplyWindow(const QSharedPointer<EquipmentInfo> &equipment,
     m_setCurrent->setRange(0, 5);
     m_setCurrent->setDecimals(3);
     m_setCurrent->setSuffix(QStringLiteral(" A"));
-    m_setCurrent->setValue(1.5);
+    m_setCurrent->setValue(2.0);
     m_output = new CCheckbox(panel);
+    m_output->setChecked(true); // the simulated unit comes up with its output on
     form->addRow(tr("Voltage"), m_setVoltage);
     form->addRow(tr("Current limit"), m_setCurrent);
     form->addRow(tr("Output"), m_output);
@@ -56,7 +59,7 @@ SimSupplyWindow::SimSupplyWindow(const QSharedPointer<EquipmentInfo> &equipment,
                                     .arg(equipment->manufacturer, equipment->model, equipment->firmware,
                                          equipment->resource),
                                 panel);
-    identity->setEnabled(false);
+    identity->setForegroundRole(QPalette::Dark);
     layout->addWidget(identity);
     setWidget(panel);
 
