@@ -30,3 +30,6 @@ QList<GalleryPage> galleryPages();
 
 // One factory per page (page_*.cpp).
 QWidget *createReadoutPage(const GalleryContext &context);
+QWidget *createEquipmentPage(const GalleryContext &context);
+QWidget *createInputPage(const GalleryContext &context);
+QWidget *createWindowPage(const GalleryContext &context);
