@@ -5,15 +5,18 @@
 #   make test            build and run every autotest
 #   make test-sanitize   the autotests in an ASan/UBSan build
 #   make test-valgrind   the autotests under valgrind memcheck
+#   make fuzz            the libFuzzer targets, from their seed corpus (clang)
 #   make clean           remove the build folders
 
 BUILD        ?= build
 BUILD_ASAN   ?= build-asan
+BUILD_FUZZ   ?= build-fuzz
+FUZZ_RUNS    ?= 200000
 JOBS         ?= $(shell nproc)
 CMAKE_FLAGS  ?=
 GALLERY_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind clean
+.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind fuzz clean
 
 all: build
 
@@ -48,5 +51,19 @@ test-valgrind: deps-extra build
 	cmake -S . -B $(BUILD) >/dev/null
 	ctest --test-dir $(BUILD) -L memcheck --no-tests=error --output-on-failure -j $(JOBS)
 
+# The fuzzer writes new inputs into its corpus folder, so it runs on a copy
+# and the committed seeds stay as they are; an input that breaks something is
+# kept in the build folder.
+$(BUILD_FUZZ)/build.ninja: | deps-extra
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DRILO_WIDGET_BUILD_FUZZ=ON \
+	    -DRILO_WIDGET_BUILD_TESTS=OFF -DRILO_WIDGET_BUILD_EXAMPLES=OFF $(CMAKE_FLAGS)
+
+fuzz: deps-extra $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_ipaddress
+	corpus=$$(mktemp -d) && cp fuzz/corpus/* "$$corpus"/ && \
+	    { $(BUILD_FUZZ)/fuzz/fuzz_ipaddress -runs=$(FUZZ_RUNS) -max_len=256 \
+	        -artifact_prefix=$(BUILD_FUZZ)/ "$$corpus"; status=$$?; \
+	      rm -rf "$$corpus"; exit $$status; }
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
