@@ -30,3 +30,4 @@ QList<GalleryPage> galleryPages();
 
 // One factory per page (page_*.cpp).
 QWidget *createReadoutPage(const GalleryContext &context);
+QWidget *createDevChoosePage(const GalleryContext &context);

@@ -7,5 +7,6 @@ QList<GalleryPage> galleryPages()
     const auto tr = [](const char *text) { return QCoreApplication::translate("GalleryPages", text); };
     return {
         {QStringLiteral("readouts"), tr("Readouts"), createReadoutPage},
+        {QStringLiteral("devchoose"), tr("Connect instrument"), createDevChoosePage},
     };
 }
