@@ -1,5 +1,8 @@
 // Meta-object data of the VISA enumeration scopes comes from moc; this file
-// pins down what the widget layer relies on: every enumeration is 32 bits wide.
+// pins down what users of the record rely on. Every enumeration has the fixed
+// underlying type qint32, so that any 32-bit value read from a file or set by
+// an application is a valid value of it (without a fixed type, values outside
+// the enumerators' bit range would be undefined).
 #include <measure/io/visa/visaioparam.h>
 
 #include <type_traits>
@@ -9,11 +12,14 @@ namespace measure {
 namespace io {
 namespace visa {
 
-static_assert(sizeof(VisaIOInfo::IntfType) == 4, "IntfType must be 32 bits wide");
-static_assert(sizeof(VisaIOInfo::LanType) == 4, "LanType must be 32 bits wide");
-static_assert(sizeof(VisaSerial::DataBits) == 4, "DataBits must be 32 bits wide");
-static_assert(sizeof(VisaSerial::StopBits) == 4, "StopBits must be 32 bits wide");
-static_assert(sizeof(VisaSerial::Parity) == 4, "Parity must be 32 bits wide");
+template <typename E>
+constexpr bool isQint32Enum = std::is_same<std::underlying_type_t<E>, qint32>::value;
+
+static_assert(isQint32Enum<VisaIOInfo::IntfType>, "IntfType must be 32 bits wide");
+static_assert(isQint32Enum<VisaIOInfo::LanType>, "LanType must be 32 bits wide");
+static_assert(isQint32Enum<VisaSerial::DataBits>, "DataBits must be 32 bits wide");
+static_assert(isQint32Enum<VisaSerial::StopBits>, "StopBits must be 32 bits wide");
+static_assert(isQint32Enum<VisaSerial::Parity>, "Parity must be 32 bits wide");
 static_assert(std::is_same<decltype(VisaIOParam::port), qint32>::value, "port is a signed 32-bit integer");
 static_assert(std::is_same<decltype(VisaIOParam::baudRate), quint32>::value, "baudRate is unsigned 32-bit");
 

@@ -28,7 +28,7 @@ class RILO_MEASURE_EXPORT VisaIOInfo
 
 public:
     /*! Hardware interface of a session, with the VISA interface-type codes (VI_INTF_*). */
-    enum IntfType {
+    enum IntfType : qint32 {
         kGpib = 1,  //!< IEEE 488 bus, VI_INTF_GPIB
         kAsrl = 4,  //!< serial port (RS232), VI_INTF_ASRL
         kTcpip = 6, //!< Ethernet (LAN), VI_INTF_TCPIP
@@ -37,7 +37,7 @@ public:
     Q_ENUM(IntfType)
 
     /*! How a TCPIP session reaches the instrument. Only kSOCKET uses a port number. */
-    enum LanType {
+    enum LanType : qint32 {
         kINSTR = 0,  //!< VXI-11 instrument resource (TCPIP::host::INSTR)
         kSOCKET = 1, //!< raw socket on a TCP port (TCPIP::host::port::SOCKET)
         kHiSLIP = 2, //!< HiSLIP instrument resource (TCPIP::host::hislip0::INSTR)

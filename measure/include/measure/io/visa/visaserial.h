@@ -28,7 +28,7 @@ class RILO_MEASURE_EXPORT VisaSerial
 
 public:
     /*! Data bits per character; each value is the bit count (VI_ATTR_ASRL_DATA_BITS). */
-    enum DataBits {
+    enum DataBits : qint32 {
         kBits5 = 5,
         kBits6 = 6,
         kBits7 = 7,
@@ -37,7 +37,7 @@ public:
     Q_ENUM(DataBits)
 
     /*! Stop bits, with the VISA codes (VI_ASRL_STOP_*): ten times the bit count. */
-    enum StopBits {
+    enum StopBits : qint32 {
         kOne = 10,        //!< one stop bit
         kOneAndHalf = 15, //!< one and a half stop bits
         kTwo = 20,        //!< two stop bits
@@ -45,7 +45,7 @@ public:
     Q_ENUM(StopBits)
 
     /*! Parity, with the VISA codes (VI_ASRL_PAR_*). */
-    enum Parity {
+    enum Parity : qint32 {
         kNone = 0,
         kOdd = 1,
         kEven = 2,
