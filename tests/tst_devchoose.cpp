@@ -26,6 +26,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <limits>
 #include <memory>
 
 using rilo::measure::io::visa::VisaIOInfo;
@@ -182,6 +183,8 @@ private Q_SLOTS:
     void recordInterfaceChecksItsButton_data();
     void recordInterfaceChecksItsButton();
     void recordValuesAreSelected();
+    void portFieldKeepsZeroToNineDigits_data();
+    void portFieldKeepsZeroToNineDigits();
     void unknownRecordValuesSelectNothingAndStoreZero();
     void lanModeEnablesPortOnlyForSocket_data();
     void lanModeEnablesPortOnlyForSocket();
@@ -642,6 +645,31 @@ void TestDevChoose::recordValuesAreSelected()
     VisaIOParam empty;
     DlgDevChoose second(empty, {});
     QVERIFY(child<QLineEdit>(&second, "edtLANIP")->text().isEmpty());
+}
+
+void TestDevChoose::portFieldKeepsZeroToNineDigits_data()
+{
+    QTest::addColumn<int>("port");
+    QTest::addColumn<int>("stored");
+    QTest::newRow("SCPI raw socket") << 5025 << 5025;
+    QTest::newRow("above 65535") << 70000 << 70000;
+    QTest::newRow("nine digits") << 999999999 << 999999999;
+    QTest::newRow("ten digits") << 1000000000 << 999999999;
+    QTest::newRow("negative") << -1 << 0;
+    QTest::newRow("most negative") << std::numeric_limits<int>::min() << 0;
+}
+
+void TestDevChoose::portFieldKeepsZeroToNineDigits()
+{
+    QFETCH(int, port);
+    QFETCH(int, stored);
+    VisaIOParam param = lanRecord(QStringLiteral("10.0.0.1"));
+    param.port = port;
+    DlgDevChoose dialog(param, {});
+    QCOMPARE(child<QSpinBox>(&dialog, "sbLANPort")->value(), stored);
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(param.port, stored);
 }
 
 void TestDevChoose::unknownRecordValuesSelectNothingAndStoreZero()

@@ -32,11 +32,12 @@ namespace widget {
  * record.
  *
  * Record values the lists do not contain (an unknown baud rate, an
- * enumeration value outside the lists, a negative port) open the dialog
- * without a current item (port 0); confirming then stores 0 for them. An
- * interface type other than USB, LAN, RS232 or GPIB shows USB checked but
- * leaves the record's interface unchanged until the user picks one. GPIB is
- * kept in the form but hidden.
+ * enumeration value outside the lists) open the dialog without a current
+ * item; confirming then stores 0 for them. The port field takes 0 to
+ * 999999999: a negative port shows and is stored as 0, a larger one as
+ * 999999999. An interface type other than USB, LAN, RS232 or GPIB shows USB
+ * checked but leaves the record's interface unchanged until the user picks
+ * one. GPIB is kept in the form but hidden.
  *
  * The baud-rate field is editable and accepts digits only. On confirmation a
  * rate chosen from the list stores that rate; a rate typed into the field that

@@ -6,7 +6,6 @@
 #include <QCompleter>
 #include <QMessageBox>
 #include <QMetaEnum>
-#include <QPointer>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QTabBar>
@@ -227,11 +226,7 @@ void DlgDevChoose::accept()
     QString address = ui->edtLANIP->text();
     if (ioParam.intfType == kIntfLan) {
         if (!isValidIPAddress(address)) {
-            // The box runs its own event loop; the host may delete us meanwhile.
-            const QPointer<DlgDevChoose> self(this);
             QMessageBox::information(this, QString(), tr("The IP address is invalid."));
-            if (!self)
-                return;
             ui->edtLANIP->setFocus(Qt::OtherFocusReason);
             ui->edtLANIP->selectAll();
             return;
