@@ -8,15 +8,18 @@
 #   make docs            the API documentation (Doxygen), undocumented members as errors
 #   make translations    refresh translations/*.ts from the code and forms
 #   make check-windows   compile the Windows-only sources with the 32-bit MinGW cross compiler
+#   make fuzz            the libFuzzer targets, from their seed corpus (clang)
 #   make clean           remove the build folders
 
 BUILD        ?= build
 BUILD_ASAN   ?= build-asan
+BUILD_FUZZ   ?= build-fuzz
+FUZZ_RUNS    ?= 200000
 JOBS         ?= $(shell nproc)
 CMAKE_FLAGS  ?=
 GALLERY_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows clean
+.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows fuzz clean
 
 all: build
 
@@ -66,5 +69,19 @@ WIN32_CXX ?= i686-w64-mingw32-g++
 check-windows: deps-extra
 	$(WIN32_CXX) -std=c++17 -Wall -Wextra -Werror -c src/util/windowflash_win.cpp -o /dev/null
 
+# The fuzzer writes new inputs into its corpus folder, so it runs on a copy
+# and the committed seeds stay as they are; an input that breaks something is
+# kept in the build folder.
+$(BUILD_FUZZ)/build.ninja: | deps-extra
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DRILO_WIDGET_BUILD_FUZZ=ON \
+	    -DRILO_WIDGET_BUILD_TESTS=OFF -DRILO_WIDGET_BUILD_EXAMPLES=OFF $(CMAKE_FLAGS)
+
+fuzz: deps-extra $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_ipaddress
+	corpus=$$(mktemp -d) && cp fuzz/corpus/* "$$corpus"/ && \
+	    { $(BUILD_FUZZ)/fuzz/fuzz_ipaddress -runs=$(FUZZ_RUNS) -max_len=256 \
+	        -artifact_prefix=$(BUILD_FUZZ)/ "$$corpus"; status=$$?; \
+	      rm -rf "$$corpus"; exit $$status; }
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)

@@ -7,6 +7,13 @@ include(CMakePackageConfigHelpers)
 set(RILO_QT_MIN_VERSION 5.14)
 set(RILO_WIDGET_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/RiloWidget)
 
+# The connection dialog's header includes the instrument I/O records, so the
+# package pulls in their package too (the stand-in's, or a real one's).
+if(RILO_MEASURE_TARGET STREQUAL "rilo_measure")
+    set(RILO_WIDGET_EXTRA_DEPENDENCIES "find_dependency(RiloMeasure ${PROJECT_VERSION})")
+    set(RILO_WIDGET_PC_REQUIRES "rilo_measure")
+endif()
+
 install(TARGETS rilo_widget EXPORT RiloWidgetTargets
     LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
     ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}

@@ -33,3 +33,4 @@ QWidget *createReadoutPage(const GalleryContext &context);
 QWidget *createEquipmentPage(const GalleryContext &context);
 QWidget *createInputPage(const GalleryContext &context);
 QWidget *createWindowPage(const GalleryContext &context);
+QWidget *createDevChoosePage(const GalleryContext &context);

@@ -7,6 +7,7 @@ QList<GalleryPage> galleryPages()
     const auto tr = [](const char *text) { return QCoreApplication::translate("GalleryPages", text); };
     return {
         {QStringLiteral("readouts"), tr("Readouts"), createReadoutPage},
+        {QStringLiteral("devchoose"), tr("Connect instrument"), createDevChoosePage},
         {QStringLiteral("equipment"), tr("Equipment"), createEquipmentPage},
         {QStringLiteral("input"), tr("Input"), createInputPage},
         {QStringLiteral("window"), tr("Window"), createWindowPage},
