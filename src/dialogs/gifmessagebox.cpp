@@ -1,0 +1,55 @@
+#include <widget/gifmessagebox.h>
+
+#include "ui_gifmessagebox.h"
+
+#include <QMovie>
+
+namespace rilo {
+namespace widget {
+
+GIFMessageBox::GIFMessageBox(QWidget *parent)
+    : QDialog(parent, Qt::WindowFlags())
+    , ui(new Ui_GIFMessageBox)
+{
+    ui->setupUi(this);
+
+    movies.append(new QMovie(this));
+    ui->lblGifLeft->setMovie(movies.at(0));
+    movies.append(new QMovie(this));
+    ui->lblGifRight->setMovie(movies.at(1));
+}
+
+GIFMessageBox::~GIFMessageBox()
+{
+    delete ui;
+    ui = nullptr;
+}
+
+void GIFMessageBox::setGIF(int index, const QString &fileName)
+{
+    if (index < 0 || index >= movies.size())
+        return;
+    QMovie *movie = movies.at(index);
+    movie->setFileName(fileName);
+    movie->start();
+}
+
+void GIFMessageBox::setMarkdown(const QString &markdown)
+{
+    ui->edtMessage->setMarkdown(markdown);
+}
+
+void GIFMessageBox::start()
+{
+    for (QMovie *movie : qAsConst(movies))
+        movie->start();
+}
+
+void GIFMessageBox::stop()
+{
+    for (QMovie *movie : qAsConst(movies))
+        movie->stop();
+}
+
+} // namespace widget
+} // namespace rilo
