@@ -30,7 +30,21 @@ void GIFMessageBox::setGIF(int index, const QString &fileName)
     if (index < 0 || index >= movies.size())
         return;
     QMovie *movie = movies.at(index);
+    QLabel *picture = index == 0 ? ui->lblGifLeft : ui->lblGifRight;
+    // setFileName() stops a running movie's timer but leaves it in the Running
+    // state, in which start() does nothing: stop first, so that a second file
+    // given to the same picture really plays.
+    movie->stop();
     movie->setFileName(fileName);
+    // QMovie keeps the last frame of the previous file. A file it cannot read
+    // must leave the picture empty, so the label lets go of the movie until a
+    // readable file comes.
+    if (movie->isValid()) {
+        if (picture->movie() != movie)
+            picture->setMovie(movie);
+    } else {
+        picture->clear();
+    }
     movie->start();
 }
 

@@ -13,7 +13,8 @@ namespace {
 const char kSplitLineStyle[] = "border-style:none;background-color:%1";
 const char kStateFlagStyle[] = "border-width: 0px; border-radius: 2px;background-color:%1";
 
-// True when index names a flag that exists; anything else appends.
+// True when index names a flag that exists; anything else appends, negative
+// indices included, so that no value handed to a panel is lost.
 bool isExistingFlag(int index, int count)
 {
     return index >= 0 && index < count;
@@ -125,6 +126,8 @@ void FlagPanelText::setFlag(const QVariant &value, int index)
     auto *label = new QLabel(text, this);
     label->setAlignment(Qt::AlignCenter);
     d->flags.append(label);
+    // Right of every flag already there. (An empty grid reports one column, so
+    // the first flag lands in column 1; the empty column 0 takes no space.)
     d->flagLayout->addWidget(label, 0, d->flagLayout->columnCount());
 }
 
@@ -135,7 +138,10 @@ FlagPanelState::FlagPanelState(QWidget *parent)
     : FlagPanel(new FlagPanelStatePrivate, parent)
     , dState(dynamic_cast<FlagPanelStatePrivate *>(d))
 {
-    dState->enableColor = QColor(QStringLiteral("#00FF00")).darker(120);
+    // darker() answers in HSV with 16-bit components; round the default to
+    // 8-bit RGB so that it compares equal to QColor(0, 212, 0) as a host
+    // would write it.
+    dState->enableColor = QColor::fromRgba(QColor(QStringLiteral("#00FF00")).darker(120).rgba());
     dState->disableColor = QColor(QStringLiteral("#A9A9A9"));
 }
 
