@@ -36,16 +36,17 @@ void GIFMessageBox::setGIF(int index, const QString &fileName)
     // given to the same picture really plays.
     movie->stop();
     movie->setFileName(fileName);
-    // QMovie keeps the last frame of the previous file. A file it cannot read
-    // must leave the picture empty, so the label lets go of the movie until a
+    movie->start(); // reads the first frame at once
+    // QMovie keeps the last frame of the previous file when the new one
+    // yields no frame (missing, not an animation, truncated). Such a file must
+    // leave the picture empty, so the label lets go of the movie until a
     // readable file comes.
-    if (movie->isValid()) {
+    if (movie->currentFrameNumber() >= 0) {
         if (picture->movie() != movie)
             picture->setMovie(movie);
     } else {
         picture->clear();
     }
-    movie->start();
 }
 
 void GIFMessageBox::setMarkdown(const QString &markdown)
