@@ -58,11 +58,11 @@ bool near(const QColor &a, const QColor &b)
     return qAbs(a.red() - b.red()) <= 8 && qAbs(a.green() - b.green()) <= 8 && qAbs(a.blue() - b.blue()) <= 8;
 }
 
-// The colour in the middle of where a 96 × 96 GIF sits in a picture label
+// The colour in the middle of where a 144 × 144 GIF sits in a picture label
 // (left-aligned, vertically centred).
 QColor gifCentre(QLabel *picture)
 {
-    return rilotest::pixelAt(picture, 48, picture->height() / 2);
+    return rilotest::pixelAt(picture, 72, picture->height() / 2);
 }
 
 // Counts every message Qt logs while it lives.

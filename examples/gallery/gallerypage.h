@@ -30,3 +30,6 @@ QList<GalleryPage> galleryPages();
 
 // One factory per page (page_*.cpp).
 QWidget *createReadoutPage(const GalleryContext &context);
+QWidget *createFlagPanelPage(const GalleryContext &context);
+QWidget *createDialogPage(const GalleryContext &context);
+QWidget *createGIFMessageBoxPage(const GalleryContext &context);

@@ -7,5 +7,8 @@ QList<GalleryPage> galleryPages()
     const auto tr = [](const char *text) { return QCoreApplication::translate("GalleryPages", text); };
     return {
         {QStringLiteral("readouts"), tr("Readouts"), createReadoutPage},
+        {QStringLiteral("flagpanels"), tr("Flag panels"), createFlagPanelPage},
+        {QStringLiteral("dialogs"), tr("Parameter dialogs"), createDialogPage},
+        {QStringLiteral("gifmessagebox"), tr("GIF message box"), createGIFMessageBoxPage},
     };
 }
