@@ -80,6 +80,17 @@ struct Op
     int index;
 };
 
+// A subclass of our own that hands the base no private record.
+class BarePanel : public FlagPanel
+{
+public:
+    BarePanel()
+        : FlagPanel(nullptr)
+    {
+    }
+    void setFlag(const QVariant &, int) override {}
+};
+
 } // namespace
 
 Q_DECLARE_METATYPE(Op)
@@ -106,6 +117,7 @@ private Q_SLOTS:
     void anyButtonReleaseEmitsClicked();
     void releaseOverAFlagOrTheTitleReachesThePanel();
     void destructorDeletesEveryChild();
+    void nullPrivateRecordIsReplaced();
 
     void stateDefaultsAreGreenAndGrey();
     void stateFlagsFollowTheValue_data();
@@ -383,6 +395,17 @@ void TestFlagPanel::destructorDeletesEveryChild()
     QPointer<QWidget> lamp = flagAt(lamps.get(), 0);
     lamps.reset();
     QVERIFY(!lamp);
+}
+
+void TestFlagPanel::nullPrivateRecordIsReplaced()
+{
+    BarePanel panel;
+    panel.setTitle(QStringLiteral("Bare"));
+    panel.setSplitLineColor(Qt::red);
+    panel.clearFlags();
+    QCOMPARE(panel.flagCount(), 0);
+    QCOMPARE(panel.findChild<QLabel *>()->text(), QStringLiteral("Bare"));
+    QCOMPARE(splitLine(&panel)->styleSheet(), kSplitStyle.arg(QStringLiteral("#ff0000")));
 }
 
 void TestFlagPanel::stateDefaultsAreGreenAndGrey()

@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QMovie>
-#include <QPointer>
 #include <QPushButton>
 #include <QTemporaryFile>
 #include <QTextBlock>
@@ -125,7 +124,6 @@ private Q_SLOTS:
     void setMarkdownReplacesTheMessage();
     void buttonsEndExec_data();
     void buttonsEndExec();
-    void moviesGoWithTheDialog();
 };
 
 void TestGIFMessageBox::formShowsCaptionsPicturesMessageAndButtons()
@@ -404,18 +402,6 @@ void TestGIFMessageBox::buttonsEndExec()
     QCOMPARE(box.exec(), result);
     QVERIFY(clicked);
     QVERIFY(!box.isVisible());
-}
-
-void TestGIFMessageBox::moviesGoWithTheDialog()
-{
-    auto box = std::make_unique<GIFMessageBox>();
-    box->setGIF(0, kCalibratorGif);
-    QPointer<QMovie> left = movie(*box, 0);
-    QPointer<QMovie> right = movie(*box, 1);
-    QVERIFY(left && right);
-    box.reset();
-    QVERIFY(!left);
-    QVERIFY(!right);
 }
 
 QTEST_MAIN(TestGIFMessageBox)
