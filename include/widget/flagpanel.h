@@ -49,8 +49,8 @@ public:
 
     /*!
      * Sets the split line's colour through its style sheet
-     * ("border-style:none;background-color:#rrggbb", alpha dropped). A colour
-     * equal to the current one changes nothing. The default is #ff7400.
+     * ("border-style:none;background-color:\#rrggbb", alpha dropped). A colour
+     * equal to the current one changes nothing. The default is \#ff7400.
      */
     void setSplitLineColor(const QColor &color);
 
