@@ -36,11 +36,14 @@ const QColor kWhite(0xFF, 0xFF, 0xFF);
 // check how many renders a call caused and in which order.
 using Log = QStringList;
 
-class LoggingFrame : public StandardStateWidget
+// A state widget of any kind that logs its renders and state changes.
+template <typename Base>
+class Logging : public Base
 {
 public:
-    LoggingFrame(const QString &name, Log *log, QWidget *content = nullptr)
-        : StandardStateWidget(content, nullptr, Qt::WindowFlags())
+    template <typename... Args>
+    Logging(const QString &name, Log *log, Args &&...args)
+        : Base(std::forward<Args>(args)...)
         , m_name(name)
         , m_log(log)
     {
@@ -48,12 +51,12 @@ public:
     void render() override
     {
         m_log->append(m_name);
-        StandardStateWidget::render();
+        Base::render();
     }
     void setState(State state, bool on) override
     {
         m_log->append(QStringLiteral("setState:") + m_name);
-        StandardStateWidget::setState(state, on);
+        Base::setState(state, on);
     }
 
 private:
@@ -61,30 +64,8 @@ private:
     Log *m_log;
 };
 
-class LoggingBox : public StateWidgetBox
-{
-public:
-    LoggingBox(const QString &name, Log *log, QBoxLayout::Direction direction = QBoxLayout::LeftToRight)
-        : StateWidgetBox(direction, nullptr, Qt::WindowFlags())
-        , m_name(name)
-        , m_log(log)
-    {
-    }
-    void render() override
-    {
-        m_log->append(m_name);
-        StateWidgetBox::render();
-    }
-    void setState(State state, bool on) override
-    {
-        m_log->append(QStringLiteral("setState:") + m_name);
-        StateWidgetBox::setState(state, on);
-    }
-
-private:
-    QString m_name;
-    Log *m_log;
-};
+using LoggingFrame = Logging<StandardStateWidget>;
+using LoggingBox = Logging<StateWidgetBox>;
 
 int renders(const Log &log)
 {
