@@ -9,10 +9,41 @@ namespace widget {
 
 namespace {
 
+// True if \a brush is what applyColors() installs for \a color.
+bool isSolid(const QBrush &brush, const QColor &color)
+{
+    return brush.style() == Qt::SolidPattern && brush.color() == color && brush.transform().isIdentity();
+}
+
+// True if \a widget's palette already holds \a colors as its own Window and
+// WindowText roles in every colour group. Installing them again would then
+// produce the very palette the widget has: QWidget::setPalette() would find
+// nothing to change, but only after copying and resolving palettes, which is
+// most of the cost of a render. Boxes re-render their whole subtree for every
+// flag change on the way down, so most renders land here.
+bool holdsColors(const QWidget *widget, const std::pair<QColor, QColor> &colors)
+{
+    if (!widget->testAttribute(Qt::WA_SetPalette))
+        return false;
+    const QPalette &palette = widget->palette();
+    const uint ownRoles = (1u << QPalette::Window) | (1u << QPalette::WindowText);
+    if ((palette.resolve() & ownRoles) != ownRoles)
+        return false; // inherited, not set: setPalette() would make them the widget's own
+    for (int group = QPalette::Active; group <= QPalette::Inactive; ++group) {
+        const auto colorGroup = QPalette::ColorGroup(group);
+        if (!isSolid(palette.brush(colorGroup, QPalette::Window), colors.first)
+            || !isSolid(palette.brush(colorGroup, QPalette::WindowText), colors.second))
+            return false;
+    }
+    return true;
+}
+
 // Sets Window and WindowText of every colour group, so that disabling the
 // widget (QWidget::setEnabled(false)) keeps its state colours.
 void applyColors(QWidget *widget, const std::pair<QColor, QColor> &colors)
 {
+    if (holdsColors(widget, colors))
+        return;
     QPalette palette = widget->palette();
     palette.setBrush(QPalette::All, QPalette::Window, QBrush(colors.first, Qt::SolidPattern));
     palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(colors.second, Qt::SolidPattern));
