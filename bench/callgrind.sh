@@ -7,12 +7,13 @@
 set -euo pipefail
 build=${1:?build folder}
 out=${2:-}
-bin="$build/bench/rilo-bench-callgrind"
+shift $(( $# < 2 ? $# : 2 ))
+bin="$(cd "$build/bench" && pwd)/rilo-bench-callgrind"
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
 
 log=$(mktemp)
 trap 'rm -f "$log"' EXIT
-(cd "$(dirname "$bin")" && "$bin" -callgrind "$@" 2>&1) >"$log" || { cat "$log"; exit 1; }
+(cd "$(dirname "$bin")" && "$bin" -callgrind -iterations 4 "$@" 2>&1) >"$log" || { cat "$log"; exit 1; }
 
 # RESULT : BenchCallgrind::stateChange():"ours:64":
 #      1,234,567 instruction reads per iteration (total: ...)

@@ -199,7 +199,7 @@ Row stateChange(const Options &options, int rows, bool paint)
 
 // A chain of nested boxes: the state change against style sheets, and the cost
 // of one redundant render (nothing to change) against one changing render.
-QVector<Row> chain(const Options &options, int depth)
+QVector<Row> chain(const Options &options, int depth, double *changingAtFirstDepth)
 {
     int renders = 0;
     std::unique_ptr<bench::CountingBox> box = bench::makeChain(depth, &renders);
@@ -249,6 +249,17 @@ QVector<Row> chain(const Options &options, int depth)
     cost.limit = 0.10;
     cost.goal = QStringLiteral("ratio <= 0.10");
     rows.append(cost);
+    // Linear in depth: each changing widget costs the same however deep the chain.
+    const bool firstDepth = *changingAtFirstDepth <= 0;
+    if (firstDepth)
+        *changingAtFirstDepth = changingMs;
+    Row linear{QStringLiteral("chain changing render vs first depth"), depth, changingMs * 1000,
+               *changingAtFirstDepth * 1000, QStringLiteral("us")};
+    if (!firstDepth) {
+        linear.limit = 1.25;
+        linear.goal = QStringLiteral("ratio <= 1.25 (linear)");
+    }
+    rows.append(linear);
     std::printf("  chain %d: %d renders per state change, %d of them changing\n", depth, perChange,
                 changing);
     return rows;
@@ -384,10 +395,10 @@ QString number(double value)
 
 void printTable(const QVector<Row> &rows)
 {
-    std::printf("\n%-32s %5s %10s %10s %-5s %7s  %-22s %s\n", "scenario", "M", "ours", "baseline", "unit",
+    std::printf("\n%-38s %5s %10s %10s %-5s %7s  %-22s %s\n", "scenario", "M", "ours", "baseline", "unit",
                 "ratio", "goal", "met");
     for (const Row &row : rows) {
-        std::printf("%-32s %5d %10s %10s %-5s %7s  %-22s %s\n", qPrintable(row.scenario), row.size,
+        std::printf("%-38s %5d %10s %10s %-5s %7s  %-22s %s\n", qPrintable(row.scenario), row.size,
                     qPrintable(number(row.ours)), qPrintable(number(row.baseline)), qPrintable(row.unit),
                     qPrintable(QString::number(row.ratio(), 'f', 2)), qPrintable(row.goal),
                     row.hasGoal() ? (row.met() ? "yes" : "NO") : "-");
@@ -438,40 +449,57 @@ int main(int argc, char **argv)
                                         QStringLiteral("n"), QStringLiteral("5"));
     const QCommandLineOption csvOption(QStringLiteral("csv"), QStringLiteral("Write the table to this CSV file."),
                                        QStringLiteral("file"));
-    parser.addOptions({smokeOption, runsOption, csvOption});
+    const QCommandLineOption onlyOption(QStringLiteral("only"),
+                                        QStringLiteral("Run only the scenarios whose name starts with this."),
+                                        QStringLiteral("name"));
+    const QCommandLineOption sizesOption(QStringLiteral("sizes"), QStringLiteral("Comma-separated M (and depths)."),
+                                         QStringLiteral("list"));
+    parser.addOptions({smokeOption, runsOption, csvOption, onlyOption, sizesOption});
     parser.process(app);
 
     Options options;
     options.smoke = parser.isSet(smokeOption);
     options.runs = qMax(1, parser.value(runsOption).toInt());
 
-    const QVector<int> sizes = options.smoke ? QVector<int>{8} : QVector<int>{8, 64, 512};
-    const QVector<int> depths = options.smoke ? QVector<int>{8} : QVector<int>{8, 16, 32};
+    QVector<int> sizes = options.smoke ? QVector<int>{8} : QVector<int>{8, 64, 512};
+    QVector<int> depths = options.smoke ? QVector<int>{8} : QVector<int>{8, 16, 32};
+    if (parser.isSet(sizesOption)) {
+        sizes.clear();
+        const QStringList list = parser.value(sizesOption).split(QLatin1Char(','));
+        for (const QString &size : list)
+            sizes.append(qMax(1, size.toInt()));
+        depths = sizes;
+    }
+    const QString only = parser.value(onlyOption);
+    auto wanted = [&only](const char *name) { return only.isEmpty() || QLatin1String(name).startsWith(only); };
 
     QVector<Row> rows;
-    for (int size : sizes) {
+    for (int size : wanted("live") ? sizes : QVector<int>()) {
         std::printf("live frame, M = %d\n", size);
         std::fflush(stdout);
         rows.append(liveFrame(options, size));
     }
-    for (int size : sizes) {
+    for (int size : wanted("state") ? sizes : QVector<int>()) {
         std::printf("state, M = %d\n", size);
         std::fflush(stdout);
         rows.append(stateChange(options, size, false));
     }
-    for (int size : sizes) {
+    for (int size : wanted("paint") ? sizes : QVector<int>()) {
         std::printf("state + paint, M = %d\n", size);
         std::fflush(stdout);
         rows.append(stateChange(options, size, true));
     }
-    for (int depth : depths) {
+    double changingAtFirstDepth = 0;
+    for (int depth : wanted("chain") ? depths : QVector<int>()) {
         std::printf("chain, depth %d\n", depth);
         std::fflush(stdout);
-        rows.append(chain(options, depth));
+        rows.append(chain(options, depth, &changingAtFirstDepth));
     }
-    std::printf("construct and destroy\n");
-    std::fflush(stdout);
-    rows.append(construction(options, sizes));
+    if (wanted("construct")) {
+        std::printf("construct and destroy\n");
+        std::fflush(stdout);
+        rows.append(construction(options, sizes));
+    }
 
     printTable(rows);
     if (parser.isSet(csvOption)) {
