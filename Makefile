@@ -8,16 +8,22 @@
 #   make bench           Release benchmarks: table, bench/results/*.csv, docs/perf/*.png
 #   make bench-callgrind instruction counts of the benchmarks (QtTest -callgrind)
 #   make bench-smoke     build the benchmarks and run each once at the smallest size
+#   make docs            the API documentation (Doxygen), undocumented members as errors
+#   make translations    refresh translations/*.ts from the code and forms
+#   make check-windows   compile the Windows-only sources with the 32-bit MinGW cross compiler
+#   make fuzz            the libFuzzer targets, from their seed corpus (clang)
 #   make clean           remove the build folders
 
 BUILD        ?= build
 BUILD_ASAN   ?= build-asan
 BUILD_BENCH  ?= build-bench
+BUILD_FUZZ   ?= build-fuzz
+FUZZ_RUNS    ?= 200000
 JOBS         ?= $(shell nproc)
 CMAKE_FLAGS  ?=
 GALLERY_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind clean \
+.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows fuzz clean \
         bench-build bench bench-callgrind bench-smoke
 
 all: build
@@ -71,5 +77,34 @@ bench-smoke: bench-build
 	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/rilo-bench --smoke
 	QT_QPA_PLATFORM=offscreen RILO_BENCH_SMOKE=1 $(BUILD_BENCH)/bench/rilo-bench-callgrind -silent
 
+docs: deps-extra configure
+	cmake -S . -B $(BUILD) >/dev/null
+	cmake --build $(BUILD) --target docs
+	@echo "API documentation: $(BUILD)/docs/html/index.html"
+
+translations: deps
+	scripts/update-translations.sh
+
+# The Qt-free Windows sources (window flashing) compile for 32-bit Windows,
+# where FLASHWINFO must be 20 bytes; Qt for Windows is not needed for that.
+WIN32_CXX ?= i686-w64-mingw32-g++
+
+check-windows: deps-extra
+	$(WIN32_CXX) -std=c++17 -Wall -Wextra -Werror -c src/util/windowflash_win.cpp -o /dev/null
+
+# The fuzzer writes new inputs into its corpus folder, so it runs on a copy
+# and the committed seeds stay as they are; an input that breaks something is
+# kept in the build folder.
+$(BUILD_FUZZ)/build.ninja: | deps-extra
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DRILO_WIDGET_BUILD_FUZZ=ON \
+	    -DRILO_WIDGET_BUILD_TESTS=OFF -DRILO_WIDGET_BUILD_EXAMPLES=OFF $(CMAKE_FLAGS)
+
+fuzz: deps-extra $(BUILD_FUZZ)/build.ninja
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_ipaddress
+	corpus=$$(mktemp -d) && cp fuzz/corpus/* "$$corpus"/ && \
+	    { $(BUILD_FUZZ)/fuzz/fuzz_ipaddress -runs=$(FUZZ_RUNS) -max_len=256 \
+	        -artifact_prefix=$(BUILD_FUZZ)/ "$$corpus"; status=$$?; \
+	      rm -rf "$$corpus"; exit $$status; }
+
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_BENCH)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)

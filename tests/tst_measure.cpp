@@ -5,6 +5,7 @@
 #include <widget/statelabel.h>
 #include <widget/valuewidget.h>
 
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QLabel>
 #include <QPointer>
@@ -50,10 +51,12 @@ private slots:
     void valueWidgetPassesStateToBothLabels();
     void extraWidthIsSharedFiveToOne();
     void valueWidgetDoesNotRenderOnConstruction();
+    void accessibleNameReadsValueWithUnit();
 
     void panelHasTheCountsItWasBuiltWith_data();
     void panelHasTheCountsItWasBuiltWith();
     void panelStructureMatchesItsBoxes();
+    void parentOnlyPanelHasOneRow();
     void accessorsReturnNullOutsideTheBoxes_data();
     void accessorsReturnNullOutsideTheBoxes();
     void accessorsReturnNullForOtherKinds();
@@ -168,6 +171,27 @@ void TestMeasure::valueWidgetDoesNotRenderOnConstruction()
     QCOMPARE(w.valueWidget()->label()->palette().color(QPalette::Window), kDarkGrey);
 }
 
+void TestMeasure::accessibleNameReadsValueWithUnit()
+{
+    ValueWidget w;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&w);
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("0.000 V"));
+    w.setValue(QStringLiteral("12.345"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("12.345 V"));
+    w.setUnit(QStringLiteral("mA"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("12.345 mA"));
+    w.setUnit(QString());
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("12.345"));
+    // The two labels speak for themselves too.
+    QCOMPARE(w.valueWidget()->accessibleName(), QStringLiteral("12.345"));
+
+    w.setAccessibleName(QStringLiteral("Output voltage"));
+    w.setValue(QStringLiteral("1.000"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Output voltage"));
+    QCOMPARE(w.value(), QStringLiteral("1.000"));
+}
+
 void TestMeasure::panelHasTheCountsItWasBuiltWith_data()
 {
     QTest::addColumn<int>("headers");
@@ -233,6 +257,17 @@ void TestMeasure::panelStructureMatchesItsBoxes()
     QVERIFY(panel.measure()->y() < panel.footer()->y());
     QVERIFY(panel.measureWidget(0)->y() < panel.measureWidget(1)->y());
     QVERIFY(panel.headerWidget(0)->x() < panel.headerWidget(1)->x());
+}
+
+void TestMeasure::parentOnlyPanelHasOneRow()
+{
+    QWidget parent;
+    auto *panel = new PowerSupplyLCD(&parent);
+    QCOMPARE(panel->parentWidget(), &parent);
+    QCOMPARE(panel->headerWidgetCount(), 0);
+    QCOMPARE(panel->measureWidgetCount(), 1);
+    QCOMPARE(panel->footerWidgetCount(), 0);
+    QCOMPARE(panel->layout()->contentsMargins(), QMargins(3, 3, 3, 3));
 }
 
 void TestMeasure::accessorsReturnNullOutsideTheBoxes_data()

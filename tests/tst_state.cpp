@@ -6,6 +6,7 @@
 #include <widget/statelabel.h>
 #include <widget/statewidgetbox.h>
 
+#include <QAccessible>
 #include <QBoxLayout>
 #include <QGridLayout>
 #include <QLabel>
@@ -166,8 +167,11 @@ private slots:
     void setPointSizeChangesOnlyTheSize();
     void setMarginMovesTextNotRing();
     void stateLabelShowsEnabledColors();
+    void accessibleNameFollowsTextUnlessHostNamedIt();
+    void accessibleDescriptionFollowsFlags();
 
     // state widget box
+    void parentOnlyConstructorsMakeChildren();
     void newBoxIsEmptyWithDefaultSpacing();
     void addAndInsertKeepListAndLayoutInStep();
     void widgetsAreLaidOutInDirection_data();
@@ -659,7 +663,74 @@ void TestState::stateLabelShowsEnabledColors()
     QVERIFY2(yellowPixels > 20, qPrintable(QString::number(yellowPixels)));
 }
 
+void TestState::accessibleNameFollowsTextUnlessHostNamedIt()
+{
+    StateLabel label(QStringLiteral("CH1"), 9, Qt::AlignCenter);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&label);
+    QVERIFY(iface);
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("CH1"));
+    label.setText(QStringLiteral("CH2"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("CH2"));
+
+    label.setAccessibleName(QStringLiteral("Channel two"));
+    label.setText(QStringLiteral("CH3"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Channel two"));
+    QCOMPARE(label.text(), QStringLiteral("CH3"));
+
+    // A host that clears the name hands it back to the text.
+    StateLabel other(QStringLiteral("V"), 9, Qt::AlignCenter);
+    other.setAccessibleName(QString());
+    other.setText(QStringLiteral("mV"));
+    QCOMPARE(other.accessibleName(), QStringLiteral("mV"));
+}
+
+void TestState::accessibleDescriptionFollowsFlags()
+{
+    StandardStateWidget w;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&w);
+    QVERIFY(iface);
+    w.setState(AbstractStateWidget::kActive, true);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("active, not enabled"));
+    w.setStates(AbstractStateWidget::kAll);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("active, enabled"));
+    w.setState(AbstractStateWidget::kActive, false);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("inactive, enabled"));
+    QCOMPARE(AbstractStateWidget::describeStates(AbstractStateWidget::kNone), QStringLiteral("inactive, not enabled"));
+
+    // A description the host set stays.
+    w.setAccessibleDescription(QStringLiteral("Output relay"));
+    w.setState(AbstractStateWidget::kActive, true);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Output relay"));
+
+    // Boxes pass the flags on, and with them the descriptions.
+    StateWidgetBox box;
+    auto *label = new StateLabel(QStringLiteral("x"));
+    box.add(label);
+    box.setState(AbstractStateWidget::kEnabled, true);
+    QCOMPARE(label->accessibleDescription(), QStringLiteral("inactive, enabled"));
+}
+
 // -------------------------------------------------------- state widget box
+
+void TestState::parentOnlyConstructorsMakeChildren()
+{
+    // The one-argument forms that uic-generated code calls take the parent.
+    QWidget parent;
+    auto *label = new StateLabel(&parent);
+    QCOMPARE(label->parentWidget(), &parent);
+    QCOMPARE(label->text(), QString());
+    QCOMPARE(label->label()->font().pointSize(), 9);
+    QCOMPARE(label->label()->margin(), 2);
+    auto *box = new StateWidgetBox(&parent);
+    QCOMPARE(box->parentWidget(), &parent);
+    QCOMPARE(box->count(), 0);
+    QCOMPARE(boxLayoutOf(box)->direction(), QBoxLayout::LeftToRight);
+    // ...whereas a standard state widget's single argument is its content.
+    auto *inner = new QLabel;
+    StandardStateWidget frame(inner);
+    QCOMPARE(frame.content(), inner);
+    QCOMPARE(frame.parentWidget(), nullptr);
+}
 
 void TestState::newBoxIsEmptyWithDefaultSpacing()
 {

@@ -30,3 +30,10 @@ QList<GalleryPage> galleryPages();
 
 // One factory per page (page_*.cpp).
 QWidget *createReadoutPage(const GalleryContext &context);
+QWidget *createDevChoosePage(const GalleryContext &context);
+QWidget *createFlagPanelPage(const GalleryContext &context);
+QWidget *createDialogPage(const GalleryContext &context);
+QWidget *createGIFMessageBoxPage(const GalleryContext &context);
+QWidget *createEquipmentPage(const GalleryContext &context);
+QWidget *createInputPage(const GalleryContext &context);
+QWidget *createWindowPage(const GalleryContext &context);

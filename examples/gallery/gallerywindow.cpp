@@ -1,14 +1,31 @@
 #include "gallerywindow.h"
 
+#include <widget/widget_config.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QEvent>
 #include <QHBoxLayout>
+#include <QLocale>
 #include <QListWidget>
 #include <QStackedWidget>
+#include <QToolBar>
+#include <QTranslator>
 
 GalleryWindow::GalleryWindow(SimulatedSupply *supply, QWidget *parent)
     : QMainWindow(parent)
-    , m_pages(galleryPages())
+    , m_supply(supply)
 {
-    setWindowTitle(tr("librilo_widget gallery"));
+    auto *toolBar = addToolBar(QString());
+    toolBar->setMovable(false);
+    toolBar->setObjectName(QStringLiteral("languageBar"));
+    m_language = new QComboBox(toolBar);
+    m_language->addItem(QStringLiteral("English"), QStringLiteral("C"));
+    m_language->addItem(QStringLiteral("Deutsch"), QStringLiteral("de_DE"));
+    m_language->addItem(QStringLiteral("简体中文"), QStringLiteral("zh_CN"));
+    toolBar->addWidget(m_language);
+    connect(m_language, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            [this](int index) { setLanguage(m_language->itemData(index).toString()); });
 
     auto *central = new QWidget(this);
     auto *layout = new QHBoxLayout(central);
@@ -18,14 +35,72 @@ GalleryWindow::GalleryWindow(SimulatedSupply *supply, QWidget *parent)
     layout->addWidget(m_list);
     layout->addWidget(m_stack, 1);
     setCentralWidget(central);
+    connect(m_list, &QListWidget::currentRowChanged, m_stack, &QStackedWidget::setCurrentIndex);
 
-    const GalleryContext context{supply, this};
+    buildPages();
+    retranslate();
+}
+
+void GalleryWindow::buildPages()
+{
+    // Pages are built anew after a language switch, so every text they and
+    // the library's widgets set in their constructors comes out translated.
+    const int current = qMax(0, m_list->currentRow());
+    m_list->clear();
+    while (m_stack->count() > 0) {
+        QWidget *page = m_stack->widget(0);
+        m_stack->removeWidget(page);
+        delete page;
+    }
+    m_pages = galleryPages();
+    const GalleryContext context{m_supply, this};
     for (const GalleryPage &page : qAsConst(m_pages)) {
         m_list->addItem(page.title);
         m_stack->addWidget(page.create(context));
     }
-    connect(m_list, &QListWidget::currentRowChanged, m_stack, &QStackedWidget::setCurrentIndex);
-    m_list->setCurrentRow(0);
+    m_list->setCurrentRow(qMin(current, m_pages.size() - 1));
+}
+
+void GalleryWindow::retranslate()
+{
+    setWindowTitle(tr("librilo_widget gallery"));
+}
+
+void GalleryWindow::setLanguage(const QString &locale)
+{
+    for (QTranslator *translator : qAsConst(m_translators)) {
+        QCoreApplication::removeTranslator(translator);
+        delete translator;
+    }
+    m_translators.clear();
+    if (locale != QLatin1String("C")) {
+        auto *library = new QTranslator(this);
+        if (rilo::widget::loadTranslation(library, QLocale(locale)))
+            m_translators.append(library);
+        else
+            delete library;
+        auto *gallery = new QTranslator(this);
+        if (gallery->load(QLocale(locale), QStringLiteral("gallery"), QStringLiteral("_"),
+                          QStringLiteral(":/gallery/translations")))
+            m_translators.append(gallery);
+        else
+            delete gallery;
+        for (QTranslator *translator : qAsConst(m_translators))
+            QCoreApplication::installTranslator(translator);
+    }
+    const int index = m_language->findData(locale);
+    if (index >= 0 && index != m_language->currentIndex()) {
+        const QSignalBlocker blocker(m_language);
+        m_language->setCurrentIndex(index);
+    }
+    buildPages();
+}
+
+void GalleryWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QMainWindow::changeEvent(event);
 }
 
 int GalleryWindow::pageCount() const

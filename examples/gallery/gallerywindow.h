@@ -5,8 +5,10 @@
 
 #include <QMainWindow>
 
+class QComboBox;
 class QListWidget;
 class QStackedWidget;
+class QTranslator;
 
 class GalleryWindow : public QMainWindow
 {
@@ -18,8 +20,19 @@ public:
     int pageCount() const;
     QString pageId(int index) const;
     void showPage(int index);
+    // Switches the library's and the gallery's texts to \a locale ("C" for English).
+    void setLanguage(const QString &locale);
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
+    void buildPages();
+    void retranslate();
+
+    SimulatedSupply *m_supply = nullptr;
+    QComboBox *m_language = nullptr;
+    QList<QTranslator *> m_translators;
     QList<GalleryPage> m_pages;
     QListWidget *m_list = nullptr;
     QStackedWidget *m_stack = nullptr;

@@ -4,6 +4,8 @@
 //   rilo-widget-gallery --screenshot DIR
 //                                       renders every page offscreen, writes
 //                                       DIR/<page>.png and exits
+//   --language de_DE | zh_CN            starts in that language (a switch in the
+//                                       window's tool bar changes it later)
 //
 // Without a display (neither DISPLAY nor WAYLAND_DISPLAY set) it takes screenshots
 // into "screenshots/".
@@ -76,6 +78,8 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Render every page offscreen into <dir> (default screenshots) and exit."),
                       QStringLiteral("dir")});
+    parser.addOption({QStringLiteral("language"), QStringLiteral("Start in <locale>: de_DE or zh_CN."),
+                      QStringLiteral("locale")});
     parser.parse(QApplication::arguments());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);
@@ -89,6 +93,8 @@ int main(int argc, char *argv[])
 
     SimulatedSupply supply;
     GalleryWindow window(&supply);
+    if (parser.isSet(QStringLiteral("language")))
+        window.setLanguage(parser.value(QStringLiteral("language")));
     if (!screenshotDir.isEmpty())
         return takeScreenshots(window, screenshotDir);
 

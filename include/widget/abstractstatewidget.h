@@ -46,6 +46,7 @@ public:
         kAll = 3      //!< both flags
     };
     Q_ENUM(State)
+    /*! A combination of State flags, as stored by setStates(). */
     Q_DECLARE_FLAGS(States, State)
     Q_FLAG(States)
 
@@ -96,7 +97,17 @@ public:
      */
     std::pair<QColor, QColor> color(State state, bool on) const;
 
+    /*!
+     * The text that describes \a states to assistive technology, such as
+     * "active, enabled". Once the flags have changed, a state widget's
+     * accessibleDescription() is this text, unless the host has set a
+     * description of its own, which is never overwritten.
+     */
+    static QString describeStates(States states);
+
 private:
+    void storeStates(States states);
+
     Q_DISABLE_COPY(AbstractStateWidget)
     AbstractStateWidgetPrivate *d;
 };

@@ -40,8 +40,14 @@ public:
      * rows and \a footerCount captions below. Captions start empty, values show
      * "0.000" and "V". Not rendered until the first render().
      */
-    explicit PowerSupplyLCD(int headerCount = 0, int measureCount = 1, int footerCount = 0,
-                            QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    PowerSupplyLCD(int headerCount, int measureCount, int footerCount, QWidget *parent = nullptr,
+                   Qt::WindowFlags flags = Qt::WindowFlags());
+    /*!
+     * Creates a panel with one measurement row and no captions, as a child of
+     * \a parent; further captions and rows go into header(), measure() and
+     * footer(). This is the constructor that forms compiled by uic call.
+     */
+    explicit PowerSupplyLCD(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~PowerSupplyLCD() override;
 
     /*! The header row box (widget 0 of the panel). */

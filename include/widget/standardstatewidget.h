@@ -32,6 +32,10 @@ public:
      * Creates a frame around \a content, which becomes a child of the frame.
      * A null \a content is replaced by an empty plain QWidget. The border width
      * starts at 0. The frame is not rendered until the first render().
+     *
+     * Unlike most Qt widgets the first argument is the content, not the parent:
+     * \c StandardStateWidget(label) frames \c label. For that reason the class
+     * is not offered to forms built by uic, which pass the parent first.
      */
     explicit StandardStateWidget(QWidget *content = nullptr, QWidget *parent = nullptr,
                                  Qt::WindowFlags flags = Qt::WindowFlags());

@@ -32,13 +32,22 @@ public:
     explicit StateLabel(const QString &text = QString(), int pointSize = 9,
                         Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
                         QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    /*!
+     * Creates an empty state label (point size 9, left and vertically centred)
+     * as a child of \a parent. This is the constructor that forms compiled by
+     * uic call.
+     */
+    explicit StateLabel(QWidget *parent);
     ~StateLabel() override;
 
     /*! The label; owned by the state label. */
     QLabel *label() const;
     /*! The label's text. */
     QString text() const;
-    /*! Sets the label's text. */
+    /*!
+     * Sets the label's text. The state label's accessible name follows the
+     * text, unless the host has set a name of its own.
+     */
     void setText(const QString &text);
     /*!
      * Sets the point size of the label's font; family, weight and the other

@@ -22,6 +22,10 @@ class ValueWidgetPrivate;
  * (right-aligned, stretch 5) and the unit (left-aligned at the bottom,
  * stretch 1). The host sets both as ready-made texts; nothing is parsed or
  * formatted. State and colour calls reach the box and both labels.
+ *
+ * For assistive technology the widget's accessible name reads value and unit
+ * together ("12.000 V") and follows every change, unless the host has set a
+ * name of its own.
  */
 class RILO_WIDGET_EXPORT ValueWidget : public StateWidgetBox
 {

@@ -18,3 +18,31 @@
  * \namespace rilo::widget::measure
  * Measurement readouts: values with units and power-supply panels.
  */
+
+class QLocale;
+class QTranslator;
+
+namespace rilo {
+namespace widget {
+
+/*!
+ * Loads the library's own translation catalog for \a locale into
+ * \a translator, which the host then installs with
+ * QCoreApplication::installTranslator(). The catalogs (German and Simplified
+ * Chinese so far) are built into the library, so no file has to be found.
+ *
+ * The library installs nothing by itself: a host that never calls this gets
+ * the English texts. Returns false, leaving \a translator as it was, when
+ * \a translator is null or there is no catalog for any of the locale's UI
+ * languages.
+ *
+ * \code
+ * QTranslator translator;
+ * if (rilo::widget::loadTranslation(&translator, QLocale()))
+ *     app.installTranslator(&translator);
+ * \endcode
+ */
+RILO_WIDGET_EXPORT bool loadTranslation(QTranslator *translator, const QLocale &locale);
+
+} // namespace widget
+} // namespace rilo

@@ -41,6 +41,11 @@ PowerSupplyLCD::PowerSupplyLCD(int headerCount, int measureCount, int footerCoun
     add(d->footer);
 }
 
+PowerSupplyLCD::PowerSupplyLCD(QWidget *parent, Qt::WindowFlags flags)
+    : PowerSupplyLCD(0, 1, 0, parent, flags)
+{
+}
+
 PowerSupplyLCD::~PowerSupplyLCD()
 {
     delete d;

@@ -8,6 +8,22 @@ namespace rilo {
 namespace widget {
 namespace measure {
 
+QString ValueWidgetPrivate::accessibleName(const QString &value, const QString &unit)
+{
+    return unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
+}
+
+void ValueWidgetPrivate::updateAccessibleName(ValueWidget *q)
+{
+    // The accessible name reads "12.000 V", unless the host has named the
+    // widget itself (then its name differs from the one we gave it last).
+    const QString current = q->accessibleName();
+    if (!current.isEmpty() && current != ourName)
+        return;
+    ourName = accessibleName(valueWidget->text(), unitWidget->text());
+    q->setAccessibleName(ourName);
+}
+
 ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
     : StateWidgetBox(QBoxLayout::LeftToRight, parent, flags)
     , d(new ValueWidgetPrivate)
@@ -17,6 +33,7 @@ ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
                                     Qt::WindowFlags());
     d->unitWidget = new StateLabel(QStringLiteral("V"), 9, Qt::AlignLeft | Qt::AlignBottom, nullptr,
                                    Qt::WindowFlags());
+    d->updateAccessibleName(this);
     add(d->valueWidget);
     add(d->unitWidget);
     setStretch(0, 5);
@@ -46,6 +63,7 @@ QString ValueWidget::value() const
 void ValueWidget::setValue(const QString &value)
 {
     d->valueWidget->setText(value);
+    d->updateAccessibleName(this);
 }
 
 QString ValueWidget::unit() const
@@ -56,6 +74,7 @@ QString ValueWidget::unit() const
 void ValueWidget::setUnit(const QString &unit)
 {
     d->unitWidget->setText(unit);
+    d->updateAccessibleName(this);
 }
 
 } // namespace measure

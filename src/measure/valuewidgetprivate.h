@@ -1,6 +1,8 @@
 // Private record of ValueWidget.
 #pragma once
 
+#include <QString>
+
 namespace rilo {
 namespace widget {
 
@@ -8,11 +10,17 @@ class StateLabel;
 
 namespace measure {
 
+class ValueWidget;
+
 class ValueWidgetPrivate
 {
 public:
+    static QString accessibleName(const QString &value, const QString &unit);
+    void updateAccessibleName(ValueWidget *q);
+
     StateLabel *valueWidget = nullptr; // box widget 0; owned by the box
     StateLabel *unitWidget = nullptr;  // box widget 1; owned by the box
+    QString ourName;                   // the accessible name this widget gave itself last
 };
 
 } // namespace measure

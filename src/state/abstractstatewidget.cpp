@@ -47,7 +47,7 @@ void AbstractStateWidget::setStates(States states)
 {
     if (states == d->states)
         return;
-    d->states = states;
+    storeStates(states);
     render();
 }
 
@@ -60,8 +60,24 @@ void AbstractStateWidget::setState(State state, bool on)
         next &= ~States(state);
     if (next == d->states)
         return;
-    d->states = next;
+    storeStates(next);
     render();
+}
+
+QString AbstractStateWidget::describeStates(States states)
+{
+    return (states.testFlag(kActive) ? tr("active") : tr("inactive")) + QLatin1String(", ")
+        + (states.testFlag(kEnabled) ? tr("enabled") : tr("not enabled"));
+}
+
+void AbstractStateWidget::storeStates(States states)
+{
+    // Colour alone tells a screen reader nothing: the accessible description
+    // follows the flags, unless the host has given the widget one of its own.
+    const QString description = accessibleDescription();
+    if (description.isEmpty() || description == describeStates(d->states))
+        setAccessibleDescription(describeStates(states));
+    d->states = states;
 }
 
 std::pair<QColor, QColor> AbstractStateWidget::color(State state, bool on) const

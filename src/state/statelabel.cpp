@@ -12,9 +12,14 @@ StateLabel::StateLabel(const QString &text, int pointSize, Qt::Alignment alignme
     setBorderWidth(0);
     m_label = static_cast<QLabel *>(content());
     m_label->setMargin(2);
-    m_label->setText(text);
+    setText(text);
     m_label->setAlignment(alignment);
     setPointSize(pointSize);
+}
+
+StateLabel::StateLabel(QWidget *parent)
+    : StateLabel(QString(), 9, Qt::AlignLeft | Qt::AlignVCenter, parent, Qt::WindowFlags())
+{
 }
 
 StateLabel::~StateLabel() = default;
@@ -31,6 +36,11 @@ QString StateLabel::text() const
 
 void StateLabel::setText(const QString &text)
 {
+    // The accessible name follows the text, unless the host has named the
+    // widget itself.
+    const QString name = accessibleName();
+    if (name.isEmpty() || name == m_label->text())
+        setAccessibleName(text);
     m_label->setText(text);
 }
 

@@ -21,6 +21,11 @@ StateWidgetBox::StateWidgetBox(QBoxLayout::Direction direction, QWidget *parent,
     content()->installEventFilter(this);
 }
 
+StateWidgetBox::StateWidgetBox(QWidget *parent)
+    : StateWidgetBox(QBoxLayout::LeftToRight, parent, Qt::WindowFlags())
+{
+}
+
 StateWidgetBox::~StateWidgetBox()
 {
     while (!d->widgets.isEmpty())

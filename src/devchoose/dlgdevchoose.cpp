@@ -1,0 +1,266 @@
+#include <widget/dlgdevchoose.h>
+
+#include "ipaddress.h"
+#include "ui_dlgdevchoose.h"
+
+#include <QCompleter>
+#include <QMessageBox>
+#include <QMetaEnum>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
+#include <QTabBar>
+
+using rilo::measure::io::visa::VisaIOInfo;
+using rilo::measure::io::visa::VisaIOParam;
+using rilo::measure::io::visa::VisaSerial;
+
+namespace rilo {
+namespace widget {
+
+namespace {
+
+// The dialog relies on the values that the VISA standard gives these
+// enumerators, not on the I/O library's names for them.
+constexpr auto kIntfGpib = static_cast<VisaIOInfo::IntfType>(1);
+constexpr auto kIntfRs232 = static_cast<VisaIOInfo::IntfType>(4);
+constexpr auto kIntfLan = static_cast<VisaIOInfo::IntfType>(6);
+constexpr auto kIntfUsb = static_cast<VisaIOInfo::IntfType>(7);
+constexpr int kLanTypeWithPort = 1; // the one LAN mode that talks to a TCP port
+
+// Dynamic properties of the interface radio buttons.
+const char *const kPortProperty = "Port";   // the button's VisaIOInfo::IntfType
+const char *const kIndexProperty = "Index"; // its page of the tab widget
+
+// Makes current the first item whose data equals `value`, or none.
+template <typename T>
+void selectData(QComboBox *box, T value)
+{
+    int found = -1;
+    for (int i = 0; i < box->count(); ++i) {
+        const QVariant data = box->itemData(i);
+        if (data.isValid() && data.value<T>() == value) {
+            found = i;
+            break;
+        }
+    }
+    box->setCurrentIndex(found);
+}
+
+// The current item's data as T; 0 without current item or readable data.
+template <typename T>
+T currentData(const QComboBox *box)
+{
+    return box->currentData().value<T>();
+}
+
+// Appends one item per enumerator of `scope`'s enumeration `name`, in the
+// meta-object's order: the key without its one-character prefix as text (or
+// the value in decimal), the value as data. An enumeration that the
+// meta-object does not declare adds nothing.
+template <typename T>
+void addEnumItems(QComboBox *box, const QMetaObject &scope, const char *name, bool showValue)
+{
+    const int index = scope.indexOfEnumerator(name);
+    if (index < 0)
+        return;
+    const QMetaEnum meta = scope.enumerator(index);
+    for (int i = 0; i < meta.keyCount(); ++i) {
+        const int value = meta.value(i);
+        const QString text = showValue ? QStringLiteral("%1").arg(value)
+                                       : QString::fromLatin1(meta.key(i)).mid(1);
+        box->addItem(text, QVariant::fromValue(static_cast<T>(value)));
+    }
+}
+
+// The baud rate the user sees in the editable field: the data of the current
+// item while the field shows that item, otherwise the typed digits; 0 for an
+// empty field or a number beyond 32 bits.
+quint32 shownBaudRate(const QComboBox *box)
+{
+    const QString text = box->currentText();
+    const int index = box->currentIndex();
+    if (index >= 0 && box->itemText(index) == text) {
+        const QVariant data = box->itemData(index);
+        if (data.isValid())
+            return data.value<quint32>();
+    }
+    bool ok = false;
+    const uint typed = text.toUInt(&ok);
+    return ok ? typed : 0;
+}
+
+} // namespace
+
+DlgDevChoose::DlgDevChoose(VisaIOParam &ioParam, const QStringList &addresses, QWidget *parent)
+    : QDialog(parent)
+    , ui(new Ui_DlgDevChoose)
+    , ioParam(ioParam)
+{
+    // 1. The form; it also connects on_cbbLANMode_currentIndexChanged by name.
+    ui->setupUi(this);
+
+    // 2. Which interface and page each radio button stands for.
+    const struct
+    {
+        QRadioButton *button;
+        VisaIOInfo::IntfType type;
+        int page;
+    } radios[] = {
+        {ui->rbUSB, kIntfUsb, 0},
+        {ui->rbLAN, kIntfLan, 1},
+        {ui->rbRS232, kIntfRs232, 2},
+        {ui->rbGPIB, kIntfGpib, 3},
+    };
+    for (const auto &radio : radios) {
+        radio.button->setProperty(kPortProperty, QVariant::fromValue(radio.type));
+        radio.button->setProperty(kIndexProperty, radio.page);
+    }
+
+    // 3. Baud rates, then an editable field for rates off the list (digits only).
+    const quint32 rates[] = {4800, 7200, 9600, 14400, 19200, 38400, 57600, 115200, 128000};
+    for (const quint32 rate : rates)
+        ui->cbRS232BaudRate->addItem(QString::number(rate), QVariant::fromValue(rate));
+    selectData(ui->cbRS232BaudRate, ioParam.baudRate);
+    ui->cbRS232BaudRate->setEditable(true);
+    ui->cbRS232BaudRate->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), ui->cbRS232BaudRate));
+
+    // 4. Data bits, shown as their bit counts.
+    addEnumItems<VisaSerial::DataBits>(ui->cbRS232Databits, VisaSerial::staticMetaObject, "DataBits", true);
+    selectData(ui->cbRS232Databits, ioParam.dataBits);
+
+    // 5. Stop bits, with the VISA codes.
+    ui->cbRS232Stopbits->addItem(QStringLiteral("1"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(10)));
+    ui->cbRS232Stopbits->addItem(QStringLiteral("1.5"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(15)));
+    ui->cbRS232Stopbits->addItem(QStringLiteral("2"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(20)));
+    selectData(ui->cbRS232Stopbits, ioParam.stopBits);
+
+    // 6. Parity.
+    addEnumItems<VisaSerial::Parity>(ui->cbRS232Parity, VisaSerial::staticMetaObject, "Parity", false);
+    selectData(ui->cbRS232Parity, ioParam.parity);
+
+    // 7. The address, and the host's suggestions for it.
+    ui->edtLANIP->setText(ioParam.ipAddress);
+    ui->edtLANIP->setCompleter(new QCompleter(addresses, this));
+
+    // 8. LAN modes. Each change of the current item reaches
+    // on_cbbLANMode_currentIndexChanged, so the port field follows the mode
+    // from here on.
+    addEnumItems<VisaIOInfo::LanType>(ui->cbbLANMode, VisaIOInfo::staticMetaObject, "LanType", false);
+    selectData(ui->cbbLANMode, ioParam.lanType);
+
+    // 9. Port: a plain number field.
+    ui->sbLANPort->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    ui->sbLANPort->setValue(ioParam.port);
+
+    // 10. Follow the radio buttons.
+    for (const auto &radio : radios)
+        connect(radio.button, &QRadioButton::toggled, this, &DlgDevChoose::slotRbToggled);
+
+    // 11. Check the record's interface. Without a match the form's default
+    // (USB, page 0) stays and the record keeps its value.
+    QList<QObject *> children;
+    getChilds(this, children);
+    for (QObject *child : qAsConst(children)) {
+        if (qstrcmp(child->metaObject()->className(), "QRadioButton") != 0)
+            continue;
+        const QVariant port = child->property(kPortProperty);
+        if (!port.isValid() || port.value<VisaIOInfo::IntfType>() != ioParam.intfType)
+            continue;
+        static_cast<QRadioButton *>(child)->setChecked(true);
+        ui->tabWidget->setCurrentIndex(child->property(kIndexProperty).toInt());
+        break;
+    }
+
+    // 12. Pages change only through the radio buttons; GPIB is not offered.
+    ui->tabWidget->tabBar()->hide();
+    ui->rbGPIB->hide();
+    if (QWidget *gpibPage = ui->tabWidget->widget(3))
+        gpibPage->hide();
+}
+
+DlgDevChoose::~DlgDevChoose()
+{
+    delete ui;
+}
+
+VisaIOParam &DlgDevChoose::equipIOParam()
+{
+    return ioParam;
+}
+
+bool DlgDevChoose::isValidIPAddress(const QString &address) const
+{
+    return ipaddress::isValid(address);
+}
+
+QList<QString> DlgDevChoose::splitIPAddress(const QString &address) const
+{
+    return ipaddress::split(address);
+}
+
+QString DlgDevChoose::combineIPAddress(const QList<QString> &parts) const
+{
+    return ipaddress::combine(parts);
+}
+
+QString DlgDevChoose::removePreChar(const QString &text, char ch) const
+{
+    return ipaddress::removePreChar(text, ch);
+}
+
+void DlgDevChoose::getChilds(QObject *object, QList<QObject *> &list) const
+{
+    if (!object)
+        return;
+    const QObjectList &children = object->children();
+    for (QObject *child : children) {
+        list.append(child);
+        if (!child->children().isEmpty())
+            getChilds(child, list);
+    }
+}
+
+void DlgDevChoose::accept()
+{
+    QString address = ui->edtLANIP->text();
+    if (ioParam.intfType == kIntfLan) {
+        if (!isValidIPAddress(address)) {
+            QMessageBox::information(this, QString(), tr("The IP address is invalid."));
+            ui->edtLANIP->setFocus(Qt::OtherFocusReason);
+            ui->edtLANIP->selectAll();
+            return;
+        }
+        address = combineIPAddress(splitIPAddress(address)); // drops leading zeros
+    }
+
+    ioParam.ipAddress = address;
+    ioParam.lanType = currentData<VisaIOInfo::LanType>(ui->cbbLANMode);
+    ioParam.port = ui->sbLANPort->value();
+    ioParam.baudRate = shownBaudRate(ui->cbRS232BaudRate);
+    ioParam.dataBits = currentData<VisaSerial::DataBits>(ui->cbRS232Databits);
+    ioParam.stopBits = currentData<VisaSerial::StopBits>(ui->cbRS232Stopbits);
+    ioParam.parity = currentData<VisaSerial::Parity>(ui->cbRS232Parity);
+
+    QDialog::accept();
+}
+
+void DlgDevChoose::slotRbToggled(bool checked)
+{
+    if (!checked)
+        return;
+    auto *button = qobject_cast<QRadioButton *>(sender());
+    if (!button)
+        return;
+    ioParam.intfType = button->property(kPortProperty).value<VisaIOInfo::IntfType>();
+    ui->tabWidget->setCurrentIndex(button->property(kIndexProperty).toInt());
+}
+
+void DlgDevChoose::on_cbbLANMode_currentIndexChanged(int index)
+{
+    Q_UNUSED(index) // the current item's data decides, not its position
+    ui->sbLANPort->setEnabled(static_cast<int>(currentData<VisaIOInfo::LanType>(ui->cbbLANMode)) == kLanTypeWithPort);
+}
+
+} // namespace widget
+} // namespace rilo

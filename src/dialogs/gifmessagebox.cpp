@@ -1,0 +1,70 @@
+#include <widget/gifmessagebox.h>
+
+#include "ui_gifmessagebox.h"
+
+#include <QMovie>
+
+namespace rilo {
+namespace widget {
+
+GIFMessageBox::GIFMessageBox(QWidget *parent)
+    : QDialog(parent, Qt::WindowFlags())
+    , ui(new Ui_GIFMessageBox)
+{
+    ui->setupUi(this);
+
+    movies.append(new QMovie(this));
+    ui->lblGifLeft->setMovie(movies.at(0));
+    movies.append(new QMovie(this));
+    ui->lblGifRight->setMovie(movies.at(1));
+}
+
+GIFMessageBox::~GIFMessageBox()
+{
+    delete ui;
+    ui = nullptr;
+}
+
+void GIFMessageBox::setGIF(int index, const QString &fileName)
+{
+    if (index < 0 || index >= movies.size())
+        return;
+    QMovie *movie = movies.at(index);
+    QLabel *picture = index == 0 ? ui->lblGifLeft : ui->lblGifRight;
+    // setFileName() stops a running movie's timer but leaves it in the Running
+    // state, in which start() does nothing: stop first, so that a second file
+    // given to the same picture really plays.
+    movie->stop();
+    movie->setFileName(fileName);
+    movie->start(); // reads the first frame at once
+    // QMovie keeps the last frame of the previous file when the new one
+    // yields no frame (missing, not an animation, truncated). Such a file must
+    // leave the picture empty, so the label lets go of the movie until a
+    // readable file comes.
+    if (movie->currentFrameNumber() >= 0) {
+        if (picture->movie() != movie)
+            picture->setMovie(movie);
+    } else {
+        picture->clear();
+    }
+}
+
+void GIFMessageBox::setMarkdown(const QString &markdown)
+{
+    ui->edtMessage->setMarkdown(markdown);
+}
+
+void GIFMessageBox::start()
+{
+    for (QMovie *movie : qAsConst(movies))
+        movie->start();
+}
+
+void GIFMessageBox::stop()
+{
+    for (QMovie *movie : qAsConst(movies))
+        movie->stop();
+}
+
+} // namespace widget
+} // namespace rilo

@@ -1,0 +1,27 @@
+#include <widget/equipmentplugin.h>
+
+#include "equipmentpluginprivate.h"
+
+namespace rilo {
+namespace widget {
+
+IEquipment::IEquipment(QObject *parent)
+    : QGenericPlugin(parent)
+    , d(new IEquipmentPrivate)
+{
+}
+
+IEquipment::~IEquipment()
+{
+    delete d;
+}
+
+QObject *IEquipment::create(const QString &key, const QString &specification)
+{
+    Q_UNUSED(key)
+    Q_UNUSED(specification)
+    return nullptr;
+}
+
+} // namespace widget
+} // namespace rilo

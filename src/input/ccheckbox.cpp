@@ -1,0 +1,75 @@
+#include <widget/ccheckbox.h>
+
+#include "ccheckbox_p.h"
+
+namespace rilo {
+namespace widget {
+
+void CCheckboxPrivate::apply()
+{
+    q->setItemText(0, checkedText);
+    q->setItemText(1, unCheckedText);
+    q->setCurrentIndex(checked ? 0 : 1);
+}
+
+CCheckbox::CCheckbox(QWidget *parent)
+    : QComboBox(parent)
+    , d(new CCheckboxPrivate(this))
+{
+    QComboBox::insertItem(count(), QString());
+    QComboBox::insertItem(count(), QString());
+    d->apply();
+    // Connected last, so that building the two entries emits nothing. The
+    // state follows the index, whoever changed it.
+    connect(this, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
+        d->checked = index == 0;
+        emit toggled(d->checked);
+    });
+}
+
+CCheckbox::~CCheckbox()
+{
+    delete d;
+}
+
+void CCheckbox::setChecked(bool checked)
+{
+    if (checked == d->checked)
+        return;
+    d->checked = checked;
+    d->apply();
+}
+
+bool CCheckbox::isChecked() const
+{
+    return d->checked;
+}
+
+void CCheckbox::setCheckedText(const QString &text)
+{
+    if (text == d->checkedText)
+        return;
+    d->checkedText = text;
+    d->apply();
+}
+
+QString CCheckbox::checkedText() const
+{
+    return d->checkedText;
+}
+
+void CCheckbox::setUnCheckedText(const QString &text)
+{
+    if (text == d->unCheckedText)
+        return;
+    d->unCheckedText = text;
+    d->apply();
+}
+
+QString CCheckbox::unCheckedText() const
+{
+    return d->unCheckedText;
+}
+
+} // namespace widget
+} // namespace rilo

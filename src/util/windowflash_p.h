@@ -1,0 +1,21 @@
+// Private record of WindowFlash.
+#pragma once
+
+#include <widget/windowflash.h>
+
+namespace rilo {
+namespace widget {
+
+class WindowFlashPrivate
+{
+public:
+    // Hands the prepared request to the backend or to the platform.
+    void send();
+
+    QWidget *widget = nullptr;           // not owned
+    WindowFlash::Request flashInfo;      // prepared once, adjusted per operation
+    WindowFlash::Backend *backend = nullptr; // not owned; null sends to the platform
+};
+
+} // namespace widget
+} // namespace rilo

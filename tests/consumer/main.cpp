@@ -1,0 +1,35 @@
+// A small window built from the installed headers: a power-supply panel that
+// is switched active, rendered offscreen and checked by pixel.
+#include <widget/powersupplylcd.h>
+#include <widget/statelabel.h>
+#include <widget/valuewidget.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QVBoxLayout>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    using rilo::widget::AbstractStateWidget;
+
+    QWidget window;
+    auto *layout = new QVBoxLayout(&window);
+    auto *panel = new rilo::widget::measure::PowerSupplyLCD(1, 2, 1, &window);
+    panel->headerWidget(0)->setText(QStringLiteral("CH1"));
+    panel->setValue(0, QStringLiteral("12.000"));
+    panel->setUnit(1, QStringLiteral("A"));
+    layout->addWidget(panel);
+    panel->setState(AbstractStateWidget::kActive, true);
+    window.resize(240, 200);
+    window.show();
+
+    const QImage image = panel->grab().toImage();
+    const QColor ring = image.pixelColor(1, image.height() / 2);
+    std::printf("ring colour %s, value %s %s\n", qPrintable(ring.name()),
+                qPrintable(panel->measureWidget(0)->value()), qPrintable(panel->measureWidget(1)->unit()));
+    const bool ok = ring == QColor(0xFF, 0x7A, 0x00) && panel->measureWidget(0)->value() == QLatin1String("12.000");
+    return ok ? 0 : 1;
+}

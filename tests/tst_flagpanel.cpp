@@ -1,0 +1,499 @@
+// Tests of the flag panels: layout, style sheets, flag bookkeeping, lamps and
+// the click signal.
+#include "testsupport.h"
+
+#include <widget/flagpanel.h>
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
+
+#include <memory>
+
+using rilo::widget::FlagPanel;
+using rilo::widget::FlagPanelState;
+using rilo::widget::FlagPanelText;
+
+namespace {
+
+const QString kSplitStyle = QStringLiteral("border-style:none;background-color:%1");
+const QString kLampStyle = QStringLiteral("border-width: 0px; border-radius: 2px;background-color:%1");
+
+QGridLayout *mainGrid(FlagPanel *panel)
+{
+    return qobject_cast<QGridLayout *>(panel->layout());
+}
+
+QFrame *splitLine(FlagPanel *panel)
+{
+    QLayoutItem *item = mainGrid(panel)->itemAtPosition(1, 0);
+    return item ? qobject_cast<QFrame *>(item->widget()) : nullptr;
+}
+
+QGridLayout *flagGrid(FlagPanel *panel)
+{
+    QLayoutItem *item = mainGrid(panel)->itemAtPosition(2, 0);
+    return item ? qobject_cast<QGridLayout *>(item->layout()) : nullptr;
+}
+
+// The flag with the given index: the flag grid's items are in creation order.
+QWidget *flagAt(FlagPanel *panel, int index)
+{
+    QLayoutItem *item = flagGrid(panel)->itemAt(index);
+    return item ? item->widget() : nullptr;
+}
+
+QString flagText(FlagPanel *panel, int index)
+{
+    auto *label = qobject_cast<QLabel *>(flagAt(panel, index));
+    return label ? label->text() : QStringLiteral("<no label>");
+}
+
+// Where an item of a grid sits: row, column, row span, column span.
+QVector<int> positionOf(QGridLayout *grid, QLayoutItem *wanted)
+{
+    for (int i = 0; i < grid->count(); ++i) {
+        if (grid->itemAt(i) == wanted) {
+            int row, column, rowSpan, columnSpan;
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+            return {row, column, rowSpan, columnSpan};
+        }
+    }
+    return {};
+}
+
+QVector<int> positionOf(QGridLayout *grid, QWidget *widget)
+{
+    const int index = grid->indexOf(widget);
+    if (index < 0)
+        return {};
+    int row, column, rowSpan, columnSpan;
+    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    return {row, column, rowSpan, columnSpan};
+}
+
+// One call of setFlag.
+struct Op
+{
+    QVariant value;
+    int index;
+};
+
+// A subclass of our own that hands the base no private record.
+class BarePanel : public FlagPanel
+{
+public:
+    BarePanel()
+        : FlagPanel(nullptr)
+    {
+    }
+    void setFlag(const QVariant &, int) override {}
+};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Op)
+Q_DECLARE_METATYPE(QList<Op>)
+
+class TestFlagPanel : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase() { rilotest::useTestFont(); }
+    void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
+
+    void newPanelHasSplitLineAndFlagRowButNoTitle();
+    void setTitleCreatesOneCentredLabelInRowZero();
+    void splitLineColourIsAppliedOnlyWhenItChanges_data();
+    void splitLineColourIsAppliedOnlyWhenItChanges();
+    void textFlagsAppendOrUpdate_data();
+    void textFlagsAppendOrUpdate();
+    void flagsStandInRowZeroLeftToRight();
+    void clearFlagsHidesWithoutRemoving();
+    void sizeHintIsOneHundredWideWhateverTheFlags();
+    void anyButtonReleaseEmitsClicked_data();
+    void anyButtonReleaseEmitsClicked();
+    void releaseOverAFlagOrTheTitleReachesThePanel();
+    void destructorDeletesEveryChild();
+    void nullPrivateRecordIsReplaced();
+
+    void stateDefaultsAreGreenAndGrey();
+    void stateFlagsFollowTheValue_data();
+    void stateFlagsFollowTheValue();
+    void newColoursReachOnlyFlagsSetAfterwards();
+    void lampIsPaintedInItsColour();
+};
+
+void TestFlagPanel::newPanelHasSplitLineAndFlagRowButNoTitle()
+{
+    FlagPanelText panel;
+    QCOMPARE(panel.flagCount(), 0);
+    QCOMPARE(panel.frameShape(), QFrame::StyledPanel);
+    QCOMPARE(panel.frameShadow(), QFrame::Sunken);
+    QVERIFY(panel.findChildren<QLabel *>().isEmpty());
+
+    QGridLayout *grid = mainGrid(&panel);
+    QVERIFY(grid);
+    QCOMPARE(grid->contentsMargins(), QMargins(3, 3, 3, 3));
+    QCOMPARE(grid->count(), 2);
+    QCOMPARE(grid->columnCount(), 1);
+    QVERIFY(!grid->itemAtPosition(0, 0));
+
+    QFrame *line = splitLine(&panel);
+    QVERIFY(line);
+    QCOMPARE(line->frameShape(), QFrame::HLine);
+    QCOMPARE(line->frameShadow(), QFrame::Plain);
+    QCOMPARE(line->lineWidth(), 1);
+    QCOMPARE(line->styleSheet(), kSplitStyle.arg(QStringLiteral("#ff7400")));
+    QCOMPARE(positionOf(grid, line), (QVector<int>{1, 0, 1, 1}));
+    QCOMPARE(int(grid->itemAt(grid->indexOf(line))->alignment()), 0);
+
+    QGridLayout *flags = flagGrid(&panel);
+    QVERIFY(flags);
+    QCOMPARE(flags->count(), 0);
+    QCOMPARE(flags->parent(), grid);
+    QCOMPARE(positionOf(grid, static_cast<QLayoutItem *>(flags)), (QVector<int>{2, 0, 1, 1}));
+}
+
+void TestFlagPanel::setTitleCreatesOneCentredLabelInRowZero()
+{
+    FlagPanelText panel;
+    panel.setTitle(QStringLiteral("CH1"));
+    panel.setTitle(QStringLiteral("Channel 1"));
+
+    const auto labels = panel.findChildren<QLabel *>();
+    QCOMPARE(labels.size(), 1);
+    QLabel *title = labels.first();
+    QCOMPARE(title->text(), QStringLiteral("Channel 1"));
+    QCOMPARE(title->alignment(), Qt::AlignCenter);
+    QCOMPARE(positionOf(mainGrid(&panel), title), (QVector<int>{0, 0, 1, 1}));
+
+    // An empty title keeps the row.
+    panel.setTitle(QString());
+    QCOMPARE(panel.findChildren<QLabel *>().size(), 1);
+    QVERIFY(title->text().isEmpty());
+    QCOMPARE(mainGrid(&panel)->count(), 3);
+}
+
+void TestFlagPanel::splitLineColourIsAppliedOnlyWhenItChanges_data()
+{
+    QTest::addColumn<QColor>("color");
+    QTest::addColumn<QString>("expected");
+
+    // A colour equal to the current one leaves a style sheet planted by the
+    // test in place; any other colour replaces it.
+    QTest::newRow("same orange") << QColor(0xFF, 0x74, 0x00) << QStringLiteral("planted");
+    QTest::newRow("blue") << QColor(Qt::blue) << kSplitStyle.arg(QStringLiteral("#0000ff"));
+    QTest::newRow("alpha dropped") << QColor(0x12, 0xAB, 0xCD, 0x40) << kSplitStyle.arg(QStringLiteral("#12abcd"));
+}
+
+void TestFlagPanel::splitLineColourIsAppliedOnlyWhenItChanges()
+{
+    QFETCH(QColor, color);
+    QFETCH(QString, expected);
+
+    FlagPanelText panel;
+    splitLine(&panel)->setStyleSheet(QStringLiteral("planted"));
+    panel.setSplitLineColor(color);
+    QCOMPARE(splitLine(&panel)->styleSheet(), expected);
+}
+
+void TestFlagPanel::textFlagsAppendOrUpdate_data()
+{
+    QTest::addColumn<QList<Op>>("ops");
+    QTest::addColumn<QStringList>("texts");
+
+    QTest::newRow("index beyond the end appends at 0")
+        << QList<Op>{{QStringLiteral("A"), 5}} << QStringList{QStringLiteral("A")};
+    QTest::newRow("existing index updates")
+        << QList<Op>{{QStringLiteral("A"), 0}, {3, 0}} << QStringList{QStringLiteral("3")};
+    QTest::newRow("count appends")
+        << QList<Op>{{QStringLiteral("A"), 0}, {QStringLiteral("B"), 1}, {QStringLiteral("C"), 2}}
+        << QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    QTest::newRow("negative index appends")
+        << QList<Op>{{QStringLiteral("A"), 0}, {QStringLiteral("B"), -1}, {QStringLiteral("C"), -7}}
+        << QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+    QTest::newRow("update in the middle")
+        << QList<Op>{{QStringLiteral("A"), 0}, {QStringLiteral("B"), 1}, {QStringLiteral("C"), 2},
+                     {QStringLiteral("x"), 1}}
+        << QStringList{QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("C")};
+    QTest::newRow("variant texts")
+        << QList<Op>{{2.5, 0}, {true, 1}, {QVariant(), 2}, {-12, 3}}
+        << QStringList{QStringLiteral("2.5"), QStringLiteral("true"), QString(), QStringLiteral("-12")};
+}
+
+void TestFlagPanel::textFlagsAppendOrUpdate()
+{
+    QFETCH(QList<Op>, ops);
+    QFETCH(QStringList, texts);
+
+    FlagPanelText panel;
+    for (const Op &op : ops)
+        panel.setFlag(op.value, op.index);
+
+    QCOMPARE(panel.flagCount(), texts.size());
+    QCOMPARE(flagGrid(&panel)->count(), texts.size());
+    for (int i = 0; i < texts.size(); ++i) {
+        QCOMPARE(flagText(&panel, i), texts.at(i));
+        QVERIFY(!flagAt(&panel, i)->isHidden());
+    }
+}
+
+void TestFlagPanel::flagsStandInRowZeroLeftToRight()
+{
+    FlagPanelText text;
+    FlagPanelState state;
+    for (FlagPanel *panel : {static_cast<FlagPanel *>(&text), static_cast<FlagPanel *>(&state)}) {
+        for (int i = 0; i < 4; ++i)
+            panel->setFlag(i % 2 == 0, panel->flagCount());
+        QGridLayout *grid = flagGrid(panel);
+        QCOMPARE(grid->count(), 4);
+        QCOMPARE(grid->rowCount(), 1);
+        int previousColumn = -1;
+        for (int i = 0; i < 4; ++i) {
+            QWidget *flag = grid->itemAt(i)->widget();
+            QVERIFY(flag);
+            QCOMPARE(flag->parentWidget(), panel);
+            const QVector<int> position = positionOf(grid, flag);
+            QCOMPARE(position.value(0, -1), 0);
+            QVERIFY2(position.value(1) > previousColumn, "each flag stands right of the ones before");
+            QCOMPARE(position.mid(2), (QVector<int>{1, 1}));
+            previousColumn = position.value(1);
+            QCOMPARE(int(grid->itemAt(i)->alignment()), 0);
+        }
+        // And on screen, left to right.
+        panel->resize(300, 80);
+        panel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(panel));
+        for (int i = 1; i < 4; ++i)
+            QVERIFY(flagAt(panel, i - 1)->geometry().right() < flagAt(panel, i)->geometry().left());
+        panel->hide();
+    }
+    QCOMPARE(qobject_cast<QLabel *>(flagAt(&text, 2))->alignment(), Qt::AlignCenter);
+}
+
+void TestFlagPanel::clearFlagsHidesWithoutRemoving()
+{
+    FlagPanelText panel;
+    panel.setFlag(QStringLiteral("a"), 0);
+    panel.setFlag(QStringLiteral("b"), 1);
+    panel.setFlag(QStringLiteral("c"), 2);
+    panel.clearFlags();
+
+    QCOMPARE(panel.flagCount(), 3);
+    QCOMPARE(flagGrid(&panel)->count(), 3);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(flagAt(&panel, i)->isHidden());
+    QCOMPARE(flagText(&panel, 2), QStringLiteral("c"));
+
+    panel.setFlag(QStringLiteral("x"), 1);
+    QVERIFY(flagAt(&panel, 0)->isHidden());
+    QVERIFY(!flagAt(&panel, 1)->isHidden());
+    QVERIFY(flagAt(&panel, 2)->isHidden());
+    QCOMPARE(flagText(&panel, 1), QStringLiteral("x"));
+
+    // An appended flag is visible; the hidden ones stay hidden.
+    panel.setFlag(QStringLiteral("d"), 3);
+    QCOMPARE(panel.flagCount(), 4);
+    QVERIFY(!flagAt(&panel, 3)->isHidden());
+    QVERIFY(flagAt(&panel, 0)->isHidden());
+
+    FlagPanelState lamps;
+    lamps.setFlag(true, 0);
+    lamps.setFlag(false, 1);
+    lamps.clearFlags();
+    QCOMPARE(lamps.flagCount(), 2);
+    QVERIFY(flagAt(&lamps, 0)->isHidden() && flagAt(&lamps, 1)->isHidden());
+    lamps.setFlag(true, 1);
+    QVERIFY(flagAt(&lamps, 0)->isHidden());
+    QVERIFY(!flagAt(&lamps, 1)->isHidden());
+}
+
+void TestFlagPanel::sizeHintIsOneHundredWideWhateverTheFlags()
+{
+    FlagPanelText panel;
+    QCOMPARE(panel.sizeHint().width(), 100);
+    const int emptyHeight = panel.sizeHint().height();
+    QCOMPARE(emptyHeight, panel.layout()->totalSizeHint().height());
+
+    panel.setTitle(QStringLiteral("A rather long title for a small panel"));
+    for (int i = 0; i < 20; ++i)
+        panel.setFlag(QStringLiteral("flag %1").arg(i), i);
+    QCOMPARE(panel.sizeHint().width(), 100);
+    QVERIFY(panel.layout()->totalSizeHint().width() > 100);
+    // The height is the frame's own: it grows with the title row.
+    QCOMPARE(panel.sizeHint().height(), panel.layout()->totalSizeHint().height());
+    QVERIFY(panel.sizeHint().height() > emptyHeight);
+}
+
+void TestFlagPanel::anyButtonReleaseEmitsClicked_data()
+{
+    QTest::addColumn<int>("buttonValue");
+    QTest::newRow("left") << int(Qt::LeftButton);
+    QTest::newRow("right") << int(Qt::RightButton);
+    QTest::newRow("middle") << int(Qt::MiddleButton);
+}
+
+void TestFlagPanel::anyButtonReleaseEmitsClicked()
+{
+    QFETCH(int, buttonValue);
+    const auto button = Qt::MouseButton(buttonValue);
+
+    FlagPanelText panel;
+    panel.resize(120, 60);
+    QSignalSpy spy(&panel, &FlagPanel::clicked);
+    QTest::mousePress(&panel, button, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(spy.count(), 0);
+    QTest::mouseRelease(&panel, button, Qt::NoModifier, QPoint(10, 10));
+    QCOMPARE(spy.count(), 1);
+}
+
+void TestFlagPanel::releaseOverAFlagOrTheTitleReachesThePanel()
+{
+    FlagPanelState lamps;
+    lamps.setTitle(QStringLiteral("Outputs"));
+    lamps.setFlag(true, 0);
+    lamps.resize(160, 80);
+    lamps.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lamps));
+
+    QSignalSpy spy(&lamps, &FlagPanel::clicked);
+    QWidget *lamp = flagAt(&lamps, 0);
+    QVERIFY(!lamp->size().isEmpty());
+    QTest::mouseRelease(lamp, Qt::RightButton, Qt::NoModifier, lamp->rect().center());
+    QCOMPARE(spy.count(), 1);
+    QLabel *title = lamps.findChild<QLabel *>();
+    QTest::mouseRelease(title, Qt::LeftButton, Qt::NoModifier, title->rect().center());
+    QCOMPARE(spy.count(), 2);
+}
+
+void TestFlagPanel::destructorDeletesEveryChild()
+{
+    auto panel = std::make_unique<FlagPanelText>();
+    panel->setTitle(QStringLiteral("T"));
+    panel->setFlag(1, 0);
+    panel->setFlag(2, 1);
+    QPointer<QWidget> title = panel->findChild<QLabel *>();
+    QPointer<QWidget> line = splitLine(panel.get());
+    QPointer<QWidget> first = flagAt(panel.get(), 0);
+    QPointer<QWidget> second = flagAt(panel.get(), 1);
+    QPointer<QObject> flags = flagGrid(panel.get());
+    QVERIFY(title && line && first && second && flags);
+
+    panel.reset();
+    QVERIFY(!title);
+    QVERIFY(!line);
+    QVERIFY(!first);
+    QVERIFY(!second);
+    QVERIFY(!flags);
+
+    // A lamp panel's derived record goes through the same destructor.
+    auto lamps = std::make_unique<FlagPanelState>();
+    lamps->setFlag(true, 0);
+    QPointer<QWidget> lamp = flagAt(lamps.get(), 0);
+    lamps.reset();
+    QVERIFY(!lamp);
+}
+
+void TestFlagPanel::nullPrivateRecordIsReplaced()
+{
+    BarePanel panel;
+    panel.setTitle(QStringLiteral("Bare"));
+    panel.setSplitLineColor(Qt::red);
+    panel.clearFlags();
+    QCOMPARE(panel.flagCount(), 0);
+    QCOMPARE(panel.findChild<QLabel *>()->text(), QStringLiteral("Bare"));
+    QCOMPARE(splitLine(&panel)->styleSheet(), kSplitStyle.arg(QStringLiteral("#ff0000")));
+}
+
+void TestFlagPanel::stateDefaultsAreGreenAndGrey()
+{
+    FlagPanelState panel;
+    QCOMPARE(panel.enableColor(), QColor(0, 212, 0));
+    QCOMPARE(panel.disableColor(), QColor(169, 169, 169));
+    QCOMPARE(panel.flagCount(), 0);
+    QCOMPARE(splitLine(&panel)->styleSheet(), kSplitStyle.arg(QStringLiteral("#ff7400")));
+
+    panel.setEnableColor(Qt::blue);
+    panel.setDisableColor(Qt::black);
+    QCOMPARE(panel.enableColor(), QColor(Qt::blue));
+    QCOMPARE(panel.disableColor(), QColor(Qt::black));
+}
+
+void TestFlagPanel::stateFlagsFollowTheValue_data()
+{
+    QTest::addColumn<QList<Op>>("ops");
+    QTest::addColumn<QStringList>("colours");
+
+    const QString on = QStringLiteral("#00d400");
+    const QString off = QStringLiteral("#a9a9a9");
+    QTest::newRow("true") << QList<Op>{{true, 0}} << QStringList{on};
+    QTest::newRow("true then false") << QList<Op>{{true, 0}, {false, 0}} << QStringList{off};
+    QTest::newRow("invalid value") << QList<Op>{{QVariant(), 0}} << QStringList{off};
+    QTest::newRow("numbers") << QList<Op>{{0, 0}, {7, 1}, {-1, 2}} << QStringList{off, on, on};
+    QTest::newRow("texts") << QList<Op>{{QStringLiteral("false"), 0}, {QStringLiteral("on"), 1}}
+                           << QStringList{off, on};
+    QTest::newRow("append past the end") << QList<Op>{{false, 0}, {false, 1}, {1, 9}}
+                                         << QStringList{off, off, on};
+    QTest::newRow("negative index appends") << QList<Op>{{false, 0}, {true, -1}} << QStringList{off, on};
+}
+
+void TestFlagPanel::stateFlagsFollowTheValue()
+{
+    QFETCH(QList<Op>, ops);
+    QFETCH(QStringList, colours);
+
+    FlagPanelState panel;
+    for (const Op &op : ops)
+        panel.setFlag(op.value, op.index);
+    QCOMPARE(panel.flagCount(), colours.size());
+    for (int i = 0; i < colours.size(); ++i) {
+        QWidget *lamp = flagAt(&panel, i);
+        QCOMPARE(lamp->metaObject(), &QWidget::staticMetaObject);
+        QCOMPARE(lamp->styleSheet(), kLampStyle.arg(colours.at(i)));
+    }
+}
+
+void TestFlagPanel::newColoursReachOnlyFlagsSetAfterwards()
+{
+    FlagPanelState panel;
+    for (int i = 0; i < 3; ++i)
+        panel.setFlag(true, i);
+    panel.setEnableColor(Qt::red);
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(flagAt(&panel, i)->styleSheet(), kLampStyle.arg(QStringLiteral("#00d400")));
+
+    panel.setFlag(true, 1);
+    QCOMPARE(flagAt(&panel, 0)->styleSheet(), kLampStyle.arg(QStringLiteral("#00d400")));
+    QCOMPARE(flagAt(&panel, 1)->styleSheet(), kLampStyle.arg(QStringLiteral("#ff0000")));
+
+    panel.setDisableColor(QColor(0x20, 0x30, 0x40));
+    panel.setFlag(false, 2);
+    QCOMPARE(flagAt(&panel, 2)->styleSheet(), kLampStyle.arg(QStringLiteral("#203040")));
+}
+
+void TestFlagPanel::lampIsPaintedInItsColour()
+{
+    FlagPanelState panel;
+    panel.setTitle(QStringLiteral("Lamps"));
+    panel.setFlag(true, 0);
+    panel.setFlag(false, 1);
+    panel.resize(200, 90);
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+
+    QWidget *on = flagAt(&panel, 0);
+    QWidget *off = flagAt(&panel, 1);
+    QVERIFY(on->width() > 10 && on->height() > 10);
+    QVERIFY(on->geometry().right() < off->geometry().left());
+    QCOMPARE(rilotest::pixelAt(on, on->width() / 2, on->height() / 2), QColor(0, 212, 0));
+    QCOMPARE(rilotest::pixelAt(off, off->width() / 2, off->height() / 2), QColor(169, 169, 169));
+
+    panel.setFlag(false, 0);
+    QCOMPARE(rilotest::pixelAt(on, on->width() / 2, on->height() / 2), QColor(169, 169, 169));
+}
+
+QTEST_MAIN(TestFlagPanel)
+#include "tst_flagpanel.moc"
