@@ -12,6 +12,7 @@
 #include <QTextStream>
 
 #include <cmath>
+#include <utility>
 #include <cstdio>
 
 namespace {
@@ -21,10 +22,15 @@ struct Series
     QMap<int, double> ours, baseline;
 };
 
-const char *const kScenarios[] = {"live frame", "state", "state + paint", "construct hidden",
-                                  "destroy unshown", "chain state"};
+// Each scenario with the name of its baseline.
+const std::pair<const char *, const char *> kScenarios[] = {
+    {"live frame", "plain QLabels"},       {"state", "style sheets"},
+    {"state + paint", "style sheets"},     {"construct hidden", "plain QLabels"},
+    {"destroy unshown", "plain QLabels"},  {"chain state", "style sheets"},
+};
 
-void drawChart(QPainter &p, const QRectF &area, const QString &title, const Series &series)
+void drawChart(QPainter &p, const QRectF &area, const QString &title, const QString &baselineName,
+               const Series &series)
 {
     const QRectF plot = area.adjusted(62, 30, -14, -40);
     p.setPen(Qt::black);
@@ -74,9 +80,9 @@ void drawChart(QPainter &p, const QRectF &area, const QString &title, const Seri
     p.drawText(QRectF(plot.left(), plot.bottom() + 20, plot.width(), 16), Qt::AlignCenter,
                title.startsWith(QLatin1String("chain")) ? QStringLiteral("depth") : QStringLiteral("M (rows)"));
 
-    const struct { const QMap<int, double> *values; QColor color; Qt::PenStyle style; const char *name; } lines[] = {
-        {&series.ours, QColor(0xFF, 0x7A, 0x00), Qt::SolidLine, "ours"},
-        {&series.baseline, QColor(0x35, 0x35, 0x38), Qt::DashLine, "baseline"},
+    const struct { const QMap<int, double> *values; QColor color; Qt::PenStyle style; QString name; } lines[] = {
+        {&series.ours, QColor(0xFF, 0x7A, 0x00), Qt::SolidLine, QStringLiteral("rilo widgets")},
+        {&series.baseline, QColor(0x35, 0x35, 0x38), Qt::DashLine, baselineName},
     };
     int legend = 0;
     for (const auto &line : lines) {
@@ -98,7 +104,7 @@ void drawChart(QPainter &p, const QRectF &area, const QString &title, const Seri
         const QPointF key(plot.left() + 8, plot.top() + 12 + 16 * legend++);
         p.drawLine(key, key + QPointF(22, 0));
         p.setPen(Qt::black);
-        p.drawText(key + QPointF(28, 4), QLatin1String(line.name));
+        p.drawText(key + QPointF(28, 4), line.name);
     }
 }
 
@@ -139,10 +145,11 @@ int main(int argc, char **argv)
     font.setPixelSize(13);
     painter.setFont(font);
     int index = 0;
-    for (const char *scenario : kScenarios) {
+    for (const auto &scenario : kScenarios) {
         const QRectF area((index % columns) * width, (index / columns) * height, width, height);
         painter.save();
-        drawChart(painter, area, QLatin1String(scenario), data.value(QLatin1String(scenario)));
+        drawChart(painter, area, QLatin1String(scenario.first), QLatin1String(scenario.second),
+                  data.value(QLatin1String(scenario.first)));
         painter.restore();
         ++index;
     }
