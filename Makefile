@@ -7,7 +7,7 @@
 #   make test-valgrind   the autotests under valgrind memcheck
 #   make bench           Release benchmarks: table, bench/results/*.csv, docs/perf/*.png
 #   make bench-callgrind instruction counts of the benchmarks (QtTest -callgrind)
-#   make bench-smoke     build the benchmarks and run each once at the smallest size
+#   make bench-smoke     build the benchmarks (in $(BUILD)) and run each once at the smallest size
 #   make docs            the API documentation (Doxygen), undocumented members as errors
 #   make translations    refresh translations/*.ts from the code and forms
 #   make check-windows   compile the Windows-only sources with the 32-bit MinGW cross compiler
@@ -73,9 +73,13 @@ bench: bench-build
 bench-callgrind: deps-extra bench-build
 	bench/callgrind.sh $(BUILD_BENCH) bench/results/callgrind.txt
 
-bench-smoke: bench-build
-	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/rilo-bench --smoke
-	QT_QPA_PLATFORM=offscreen RILO_BENCH_SMOKE=1 $(BUILD_BENCH)/bench/rilo-bench-callgrind -silent
+# In the everyday build folder, so that CI reuses the library that `make test`
+# built and only compiles the benchmarks themselves.
+bench-smoke: configure
+	cmake -S . -B $(BUILD) -DRILO_WIDGET_BUILD_BENCH=ON >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target rilo-bench rilo-bench-callgrind rilo-bench-plot
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/rilo-bench --smoke
+	QT_QPA_PLATFORM=offscreen RILO_BENCH_SMOKE=1 $(BUILD)/bench/rilo-bench-callgrind -silent
 
 docs: deps-extra configure
 	cmake -S . -B $(BUILD) >/dev/null
