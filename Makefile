@@ -5,6 +5,9 @@
 #   make test            build and run every autotest
 #   make test-sanitize   the autotests in an ASan/UBSan build
 #   make test-valgrind   the autotests under valgrind memcheck
+#   make bench           Release benchmarks: table, bench/results/*.csv, docs/perf/*.png
+#   make bench-callgrind instruction counts of the benchmarks (QtTest -callgrind)
+#   make bench-smoke     build the benchmarks (in $(BUILD)) and run each once at the smallest size
 #   make docs            the API documentation (Doxygen), undocumented members as errors
 #   make translations    refresh translations/*.ts from the code and forms
 #   make check-windows   compile the Windows-only sources with the 32-bit MinGW cross compiler
@@ -13,13 +16,15 @@
 
 BUILD        ?= build
 BUILD_ASAN   ?= build-asan
+BUILD_BENCH  ?= build-bench
 BUILD_FUZZ   ?= build-fuzz
 FUZZ_RUNS    ?= 200000
 JOBS         ?= $(shell nproc)
 CMAKE_FLAGS  ?=
 GALLERY_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows fuzz clean
+.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows fuzz clean \
+        bench-build bench bench-callgrind bench-smoke
 
 all: build
 
@@ -54,6 +59,28 @@ test-valgrind: deps-extra build
 	cmake -S . -B $(BUILD) >/dev/null
 	ctest --test-dir $(BUILD) -L memcheck --no-tests=error --output-on-failure -j $(JOBS)
 
+$(BUILD_BENCH)/build.ninja: | deps
+	cmake -S . -B $(BUILD_BENCH) -G Ninja -DCMAKE_BUILD_TYPE=Release -DRILO_WIDGET_BUILD_BENCH=ON \
+	    -DRILO_WIDGET_BUILD_TESTS=OFF -DRILO_WIDGET_BUILD_EXAMPLES=OFF $(CMAKE_FLAGS)
+
+bench-build: $(BUILD_BENCH)/build.ninja
+	cmake --build $(BUILD_BENCH) -j $(JOBS)
+
+bench: bench-build
+	QT_QPA_PLATFORM=offscreen $(BUILD_BENCH)/bench/rilo-bench --csv bench/results/latest.csv
+	$(BUILD_BENCH)/bench/rilo-bench-plot bench/results/latest.csv docs/perf/bench.png
+
+bench-callgrind: deps-extra bench-build
+	bench/callgrind.sh $(BUILD_BENCH) bench/results/callgrind.txt
+
+# In the everyday build folder, so that CI reuses the library that `make test`
+# built and only compiles the benchmarks themselves.
+bench-smoke: configure
+	cmake -S . -B $(BUILD) -DRILO_WIDGET_BUILD_BENCH=ON >/dev/null
+	cmake --build $(BUILD) -j $(JOBS) --target rilo-bench rilo-bench-callgrind rilo-bench-plot
+	QT_QPA_PLATFORM=offscreen $(BUILD)/bench/rilo-bench --smoke
+	QT_QPA_PLATFORM=offscreen RILO_BENCH_SMOKE=1 $(BUILD)/bench/rilo-bench-callgrind -silent
+
 docs: deps-extra configure
 	cmake -S . -B $(BUILD) >/dev/null
 	cmake --build $(BUILD) --target docs
@@ -84,4 +111,4 @@ fuzz: deps-extra $(BUILD_FUZZ)/build.ninja
 	      rm -rf "$$corpus"; exit $$status; }
 
 clean:
-	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)

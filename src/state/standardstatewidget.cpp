@@ -9,14 +9,73 @@ namespace widget {
 
 namespace {
 
+// True if \a brush is what applyColors() installs for \a color.
+bool isSolid(const QBrush &brush, const QColor &color)
+{
+    return brush.style() == Qt::SolidPattern && brush.color() == color && brush.transform().isIdentity();
+}
+
+// True if \a widget's palette already holds \a colors as its own Window and
+// WindowText roles in every colour group. Installing them again would then
+// produce the very palette the widget has: QWidget::setPalette() would find
+// nothing to change, but only after copying and resolving palettes, which is
+// most of the cost of a render. Boxes re-render their whole subtree for every
+// flag change on the way down, so most renders land here.
+bool holdsColors(const QWidget *widget, const std::pair<QColor, QColor> &colors)
+{
+    if (!widget->testAttribute(Qt::WA_SetPalette))
+        return false;
+    const QPalette &palette = widget->palette();
+    const uint ownRoles = (1u << QPalette::Window) | (1u << QPalette::WindowText);
+    if ((palette.resolve() & ownRoles) != ownRoles)
+        return false; // inherited, not set: setPalette() would make them the widget's own
+    for (int group = QPalette::Active; group <= QPalette::Inactive; ++group) {
+        const auto colorGroup = QPalette::ColorGroup(group);
+        if (!isSolid(palette.brush(colorGroup, QPalette::Window), colors.first)
+            || !isSolid(palette.brush(colorGroup, QPalette::WindowText), colors.second))
+            return false;
+    }
+    return true;
+}
+
+// True if nothing of \a frame's own background can be seen: its content lies
+// over all of it and fills it with an opaque brush. That is every frame of
+// border width 0 once laid out, which is every frame inside a box but the
+// outermost.
+bool coveredByContent(const QWidget *frame, const QWidget *content)
+{
+    if (!content || !frame->isVisible() || !content->isVisible() || content->parentWidget() != frame)
+        return false;
+    if (content->geometry() != frame->rect() || !content->autoFillBackground()
+        || content->testAttribute(Qt::WA_TranslucentBackground)
+        || content->testAttribute(Qt::WA_NoSystemBackground) || content->graphicsEffect()
+        || !content->mask().isEmpty())
+        return false;
+    return content->palette().brush(content->backgroundRole()).isOpaque();
+}
+
 // Sets Window and WindowText of every colour group, so that disabling the
 // widget (QWidget::setEnabled(false)) keeps its state colours.
-void applyColors(QWidget *widget, const std::pair<QColor, QColor> &colors)
+//
+// setPalette() schedules a repaint of the widget. When the widget is hidden
+// under its opaque \a content (see coveredByContent()), that repaint could not change
+// a pixel, yet each one costs the next paint of the window a walk over the
+// widget's siblings: for a full-panel state change of hundreds of such
+// frames, that made the repaint grow with the square of the rows. The repaint
+// is held back for this one call; an update state the host set is left alone.
+void applyColors(QWidget *widget, const std::pair<QColor, QColor> &colors, const QWidget *content = nullptr)
 {
+    if (holdsColors(widget, colors))
+        return;
     QPalette palette = widget->palette();
     palette.setBrush(QPalette::All, QPalette::Window, QBrush(colors.first, Qt::SolidPattern));
     palette.setBrush(QPalette::All, QPalette::WindowText, QBrush(colors.second, Qt::SolidPattern));
+    const bool holdRepaint = widget->updatesEnabled() && coveredByContent(widget, content);
+    if (holdRepaint)
+        widget->setAttribute(Qt::WA_UpdatesDisabled, true);
     widget->setPalette(palette);
+    if (holdRepaint)
+        widget->setAttribute(Qt::WA_UpdatesDisabled, false);
 }
 
 } // namespace
@@ -79,7 +138,7 @@ void StandardStateWidget::setBorderWidth(int width)
 
 void StandardStateWidget::render()
 {
-    applyColors(this, color(kActive, states().testFlag(kActive)));
+    applyColors(this, color(kActive, states().testFlag(kActive)), d->content);
     if (d->content)
         applyColors(d->content, color(kEnabled, states().testFlag(kEnabled)));
 }

@@ -1,0 +1,512 @@
+// Wall-clock benchmarks of the state widgets and readouts against what a
+// developer would write without them (plain QLabels coloured by palette or by
+// style sheet). Each scenario runs ours and the baseline side by side in this
+// process, alternating, and reports the median of the runs and the ratio.
+//
+//   rilo-bench [--smoke] [--runs N] [--csv FILE]
+//
+// --smoke runs every scenario once at the smallest size (for CI).
+
+#include "panels.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTextStream>
+
+#include <malloc.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+
+using rilo::widget::AbstractStateWidget;
+using rilo::widget::measure::PowerSupplyLCD;
+
+namespace {
+
+struct Options
+{
+    bool smoke = false;
+    int runs = 5;
+    double minRunMs = 40; // one run repeats the step until this much time has passed
+};
+
+// One line of the result table. The goal applies to the ratio or to our own
+// figure, as `goalOnOurs` says; rows without a goal are for reading only.
+struct Row
+{
+    Row(const QString &scenario, int size, double ours, double baseline, const QString &unit)
+        : scenario(scenario), size(size), ours(ours), baseline(baseline), unit(unit) {}
+
+    QString scenario;
+    int size = 0;
+    double ours = 0;
+    double baseline = 0;
+    QString unit;
+    double limit = 0; // 0: no goal
+    bool goalOnOurs = false;
+    QString goal;
+
+    double ratio() const { return baseline > 0 ? ours / baseline : 0; }
+    bool hasGoal() const { return limit > 0; }
+    bool met() const { return (goalOnOurs ? ours : ratio()) <= limit; }
+};
+
+double median(QVector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const int n = values.size();
+    return n % 2 ? values.at(n / 2) : (values.at(n / 2 - 1) + values.at(n / 2)) / 2;
+}
+
+// Milliseconds per call of \a step, repeated until minRunMs has passed.
+double timeSteps(const Options &options, const std::function<void()> &step)
+{
+    QElapsedTimer timer;
+    int calls = 0;
+    timer.start();
+    do {
+        step();
+        ++calls;
+    } while (!options.smoke && timer.nsecsElapsed() < options.minRunMs * 1e6);
+    return timer.nsecsElapsed() / 1e6 / calls;
+}
+
+// Runs ours and the baseline alternately (ours first in even runs) and
+// returns both medians.
+std::pair<double, double> alternate(const Options &options, const std::function<double()> &ours,
+                                    const std::function<double()> &baseline)
+{
+    QVector<double> a, b;
+    const int runs = options.smoke ? 1 : options.runs;
+    for (int run = 0; run < runs; ++run) {
+        if (run % 2 == 0) {
+            a.append(ours());
+            b.append(baseline());
+        } else {
+            b.append(baseline());
+            a.append(ours());
+        }
+    }
+    return {median(a), median(b)};
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
+}
+
+// Shown once so that layouts and style sheets are polished, then hidden or left
+// visible as the scenario needs.
+void polish(QWidget *widget, bool keepVisible)
+{
+    widget->show();
+    settle();
+    if (!keepVisible) {
+        widget->hide();
+        settle();
+    }
+}
+
+const QColor kOrange(0xFF, 0x7A, 0x00);
+const QColor kGrey(0x35, 0x35, 0x38);
+const QColor kWhite(0xff, 0xff, 0xff);
+
+// M value updates, then layout and paint.
+Row liveFrame(const Options &options, int rows)
+{
+    const QVector<QStringList> texts = bench::valueTexts(rows);
+    PowerSupplyLCD lcd(bench::kCaptions, rows, bench::kCaptions);
+    lcd.render();
+    polish(&lcd, true);
+    bench::PlainPanel plain(rows);
+    plain.setColorsByPalette(kGrey, kWhite);
+    polish(&plain, true);
+
+    int frameOurs = 0, framePlain = 0;
+    const auto times = alternate(
+        options,
+        [&] {
+            return timeSteps(options, [&] {
+                const QStringList &set = texts.at(++frameOurs % 2);
+                for (int row = 0; row < rows; ++row)
+                    lcd.setValue(row, set.at(row));
+                QApplication::processEvents();
+            });
+        },
+        [&] {
+            return timeSteps(options, [&] {
+                const QStringList &set = texts.at(++framePlain % 2);
+                for (int row = 0; row < rows; ++row)
+                    plain.setValue(row, set.at(row));
+                QApplication::processEvents();
+            });
+        });
+    Row row{QStringLiteral("live frame"), rows, times.first, times.second, QStringLiteral("ms")};
+    if (rows >= 64) {
+        row.limit = 1.15;
+        row.goal = QStringLiteral("ratio <= 1.15");
+    }
+    return row;
+}
+
+// setState(kActive, ...) on the whole panel against a style sheet on every
+// label; hidden (no paint) or shown with the repaint included.
+Row stateChange(const Options &options, int rows, bool paint)
+{
+    PowerSupplyLCD lcd(bench::kCaptions, rows, bench::kCaptions);
+    lcd.render();
+    polish(&lcd, paint);
+    bench::PlainPanel plain(rows);
+    plain.setColorsByStyleSheet(kGrey, kWhite);
+    polish(&plain, paint);
+
+    bool oursOn = false, plainOn = false;
+    const auto times = alternate(
+        options,
+        [&] {
+            return timeSteps(options, [&] {
+                oursOn = !oursOn;
+                lcd.setState(AbstractStateWidget::kActive, oursOn);
+                if (paint)
+                    QApplication::processEvents();
+            });
+        },
+        [&] {
+            return timeSteps(options, [&] {
+                plainOn = !plainOn;
+                plain.setColorsByStyleSheet(plainOn ? kOrange : kGrey, kWhite);
+                if (paint)
+                    QApplication::processEvents();
+            });
+        });
+    Row row{paint ? QStringLiteral("state + paint") : QStringLiteral("state"), rows, times.first,
+            times.second, QStringLiteral("ms")};
+    if (paint && rows >= 64) {
+        row.limit = rows >= 512 ? 16.7 : 2.0;
+        row.goalOnOurs = true;
+        row.goal = QStringLiteral("ours <= %1 ms").arg(row.limit);
+    } else if (!paint && rows >= 64) {
+        row.limit = 0.5;
+        row.goal = QStringLiteral("ratio <= 0.5");
+    }
+    return row;
+}
+
+// A chain of nested boxes: the state change against style sheets, and the cost
+// of one redundant render (nothing to change) against one changing render.
+QVector<Row> chain(const Options &options, int depth, double *changingAtFirstDepth)
+{
+    int renders = 0;
+    std::unique_ptr<bench::CountingBox> box = bench::makeChain(depth, &renders);
+    box->render();
+    polish(box.get(), false);
+    bench::PlainChain plain(depth);
+    plain.setColorsByStyleSheet(kGrey, kWhite);
+    polish(&plain, false);
+
+    bool oursOn = false, plainOn = false;
+    const auto change = alternate(
+        options,
+        [&] {
+            return timeSteps(options, [&] {
+                oursOn = !oursOn;
+                box->setState(AbstractStateWidget::kActive, oursOn);
+            });
+        },
+        [&] {
+            return timeSteps(options, [&] {
+                plainOn = !plainOn;
+                plain.setColorsByStyleSheet(plainOn ? kOrange : kGrey, kWhite);
+            });
+        });
+
+    // Renders per state change, of which 2 * depth (each box and its caption
+    // once) change colours; the others find their colours already in place.
+    renders = 0;
+    oursOn = !oursOn;
+    box->setState(AbstractStateWidget::kActive, oursOn);
+    const int perChange = renders;
+    const int changing = 2 * depth;
+    renders = 0;
+    box->render();
+    const int perRender = renders;
+
+    QVector<double> redundant;
+    for (int run = 0; run < (options.smoke ? 1 : options.runs); ++run)
+        redundant.append(timeSteps(options, [&] { box->render(); }) / perRender);
+    const double redundantMs = median(redundant);
+    const double changingMs = (change.first - (perChange - changing) * redundantMs) / changing;
+
+    QVector<Row> rows;
+    rows.append(Row(QStringLiteral("chain state"), depth, change.first, change.second, QStringLiteral("ms")));
+    Row cost{QStringLiteral("chain redundant/changing render"), depth, redundantMs * 1000,
+             changingMs * 1000, QStringLiteral("us")};
+    cost.limit = 0.10;
+    cost.goal = QStringLiteral("ratio <= 0.10");
+    rows.append(cost);
+    // Linear in depth: each changing widget costs the same however deep the chain.
+    const bool firstDepth = *changingAtFirstDepth <= 0;
+    if (firstDepth)
+        *changingAtFirstDepth = changingMs;
+    Row linear{QStringLiteral("chain changing render vs first depth"), depth, changingMs * 1000,
+               *changingAtFirstDepth * 1000, QStringLiteral("us")};
+    if (!firstDepth) {
+        linear.limit = 1.25;
+        linear.goal = QStringLiteral("ratio <= 1.25 (linear)");
+    }
+    rows.append(linear);
+    std::printf("  chain %d: %d renders per state change, %d of them changing\n", depth, perChange,
+                changing);
+    return rows;
+}
+
+size_t heapInUse()
+{
+    return mallinfo2().uordblks;
+}
+
+struct BuildFigures
+{
+    double constructMs = 0;
+    double destroyMs = 0;
+    double heapBytes = 0;
+};
+
+// Builds and destroys a hidden panel that never runs the event loop.
+template <typename Panel>
+BuildFigures buildAndDestroy(const Options &options, const std::function<Panel *()> &make)
+{
+    BuildFigures figures;
+    QElapsedTimer timer;
+    int calls = 0;
+    QElapsedTimer total;
+    total.start();
+    do {
+        const size_t before = heapInUse();
+        timer.start();
+        Panel *panel = make();
+        figures.constructMs += timer.nsecsElapsed() / 1e6;
+        figures.heapBytes = double(heapInUse()) - double(before);
+        timer.start();
+        delete panel;
+        figures.destroyMs += timer.nsecsElapsed() / 1e6;
+        ++calls;
+        QApplication::processEvents();
+    } while (!options.smoke && total.nsecsElapsed() < options.minRunMs * 1e6 * 2);
+    figures.constructMs /= calls;
+    figures.destroyMs /= calls;
+    return figures;
+}
+
+struct BuildRun
+{
+    QVector<BuildFigures> ours, plain;
+};
+
+BuildRun buildRuns(const Options &options, int rows)
+{
+    BuildRun result;
+    const int runs = options.smoke ? 1 : options.runs;
+    auto ours = [&] {
+        result.ours.append(buildAndDestroy<PowerSupplyLCD>(
+            options, [rows] { return new PowerSupplyLCD(bench::kCaptions, rows, bench::kCaptions); }));
+    };
+    auto plain = [&] {
+        result.plain.append(
+            buildAndDestroy<bench::PlainPanel>(options, [rows] { return new bench::PlainPanel(rows); }));
+    };
+    for (int run = 0; run < runs; ++run) {
+        if (run % 2 == 0) {
+            ours();
+            plain();
+        } else {
+            plain();
+            ours();
+        }
+    }
+    return result;
+}
+
+double medianOf(const QVector<BuildFigures> &figures, double BuildFigures::*field)
+{
+    QVector<double> values;
+    for (const BuildFigures &f : figures)
+        values.append(f.*field);
+    return median(values);
+}
+
+QVector<Row> construction(const Options &options, const QVector<int> &sizes)
+{
+    QVector<Row> rows;
+    const BuildRun empty = buildRuns(options, 0);
+    const double emptyOurs = medianOf(empty.ours, &BuildFigures::heapBytes);
+    const double emptyPlain = medianOf(empty.plain, &BuildFigures::heapBytes);
+    QMap<int, std::pair<double, double>> destroyBySize;
+    for (int size : sizes) {
+        const BuildRun run = buildRuns(options, size);
+        Row construct{QStringLiteral("construct hidden"), size,
+                      medianOf(run.ours, &BuildFigures::constructMs),
+                      medianOf(run.plain, &BuildFigures::constructMs), QStringLiteral("ms")};
+        if (size >= 64) {
+            construct.limit = 3.0;
+            construct.goal = QStringLiteral("ratio <= 3");
+        }
+        rows.append(construct);
+        Row heap{QStringLiteral("heap per row"), size,
+                 (medianOf(run.ours, &BuildFigures::heapBytes) - emptyOurs) / size,
+                 (medianOf(run.plain, &BuildFigures::heapBytes) - emptyPlain) / size,
+                 QStringLiteral("bytes")};
+        if (size >= 64) {
+            heap.limit = 2.5;
+            heap.goal = QStringLiteral("ratio <= 2.5");
+        }
+        rows.append(heap);
+        Row destroy{QStringLiteral("destroy unshown"), size, medianOf(run.ours, &BuildFigures::destroyMs),
+                    medianOf(run.plain, &BuildFigures::destroyMs), QStringLiteral("ms")};
+        rows.append(destroy);
+        destroyBySize.insert(size, {destroy.ours, destroy.baseline});
+    }
+    // Linear means 8 times the rows cost about 8 times the time.
+    if (destroyBySize.contains(64) && destroyBySize.contains(512)) {
+        Row growth{QStringLiteral("destroy growth 64->512"), 512,
+                   destroyBySize[512].first / destroyBySize[64].first,
+                   destroyBySize[512].second / destroyBySize[64].second, QStringLiteral("x")};
+        growth.limit = 8.5;
+        growth.goalOnOurs = true;
+        growth.goal = QStringLiteral("ours <= 8.5x (linear)");
+        rows.append(growth);
+    }
+    return rows;
+}
+
+QString number(double value)
+{
+    if (value == 0)
+        return QStringLiteral("0");
+    if (qAbs(value) >= 100)
+        return QString::number(value, 'f', 0);
+    return QString::number(value, 'g', 3);
+}
+
+void printTable(const QVector<Row> &rows)
+{
+    std::printf("\n%-38s %5s %10s %10s %-5s %7s  %-22s %s\n", "scenario", "M", "ours", "baseline", "unit",
+                "ratio", "goal", "met");
+    for (const Row &row : rows) {
+        std::printf("%-38s %5d %10s %10s %-5s %7s  %-22s %s\n", qPrintable(row.scenario), row.size,
+                    qPrintable(number(row.ours)), qPrintable(number(row.baseline)), qPrintable(row.unit),
+                    qPrintable(QString::number(row.ratio(), 'f', 2)), qPrintable(row.goal),
+                    row.hasGoal() ? (row.met() ? "yes" : "NO") : "-");
+    }
+}
+
+bool writeCsv(const QString &fileName, const QVector<Row> &rows)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Text))
+        return false;
+    QTextStream out(&file);
+    out << "scenario,M,ours,baseline,unit,ratio,goal,met\n";
+    for (const Row &row : rows) {
+        out << row.scenario << ',' << row.size << ',' << row.ours << ',' << row.baseline << ',' << row.unit
+            << ',' << row.ratio() << ',' << row.goal << ','
+            << (row.hasGoal() ? (row.met() ? "yes" : "no") : "") << '\n';
+    }
+    return true;
+}
+
+} // namespace
+
+// The offscreen platform warns about every shown window; that says nothing here.
+void quietHandler(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (message.contains(QLatin1String("propagateSizeHints")) || message.contains(QLatin1String("XDG_RUNTIME_DIR")))
+        return;
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+    if (type == QtFatalMsg)
+        std::abort();
+}
+
+int main(int argc, char **argv)
+{
+    qInstallMessageHandler(quietHandler);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setPixelSize(12);
+    QApplication::setFont(font);
+
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const QCommandLineOption smokeOption(QStringLiteral("smoke"), QStringLiteral("Run each scenario once at the smallest size."));
+    const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per side (median)."),
+                                        QStringLiteral("n"), QStringLiteral("5"));
+    const QCommandLineOption csvOption(QStringLiteral("csv"), QStringLiteral("Write the table to this CSV file."),
+                                       QStringLiteral("file"));
+    const QCommandLineOption onlyOption(QStringLiteral("only"),
+                                        QStringLiteral("Run only the scenarios whose name starts with this."),
+                                        QStringLiteral("name"));
+    const QCommandLineOption sizesOption(QStringLiteral("sizes"), QStringLiteral("Comma-separated M (and depths)."),
+                                         QStringLiteral("list"));
+    parser.addOptions({smokeOption, runsOption, csvOption, onlyOption, sizesOption});
+    parser.process(app);
+
+    Options options;
+    options.smoke = parser.isSet(smokeOption);
+    options.runs = qMax(1, parser.value(runsOption).toInt());
+
+    QVector<int> sizes = options.smoke ? QVector<int>{8} : QVector<int>{8, 64, 512};
+    QVector<int> depths = options.smoke ? QVector<int>{8} : QVector<int>{8, 16, 32};
+    if (parser.isSet(sizesOption)) {
+        sizes.clear();
+        const QStringList list = parser.value(sizesOption).split(QLatin1Char(','));
+        for (const QString &size : list)
+            sizes.append(qMax(1, size.toInt()));
+        depths = sizes;
+    }
+    const QString only = parser.value(onlyOption);
+    auto wanted = [&only](const char *name) { return only.isEmpty() || QLatin1String(name).startsWith(only); };
+
+    QVector<Row> rows;
+    for (int size : wanted("live") ? sizes : QVector<int>()) {
+        std::printf("live frame, M = %d\n", size);
+        std::fflush(stdout);
+        rows.append(liveFrame(options, size));
+    }
+    for (int size : wanted("state") ? sizes : QVector<int>()) {
+        std::printf("state, M = %d\n", size);
+        std::fflush(stdout);
+        rows.append(stateChange(options, size, false));
+    }
+    for (int size : wanted("paint") ? sizes : QVector<int>()) {
+        std::printf("state + paint, M = %d\n", size);
+        std::fflush(stdout);
+        rows.append(stateChange(options, size, true));
+    }
+    double changingAtFirstDepth = 0;
+    for (int depth : wanted("chain") ? depths : QVector<int>()) {
+        std::printf("chain, depth %d\n", depth);
+        std::fflush(stdout);
+        rows.append(chain(options, depth, &changingAtFirstDepth));
+    }
+    if (wanted("construct")) {
+        std::printf("construct and destroy\n");
+        std::fflush(stdout);
+        rows.append(construction(options, sizes));
+    }
+
+    printTable(rows);
+    if (parser.isSet(csvOption)) {
+        if (!writeCsv(parser.value(csvOption), rows)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(parser.value(csvOption)));
+            return 1;
+        }
+    }
+    return 0;
+}
