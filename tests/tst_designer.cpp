@@ -13,6 +13,7 @@
 #include <widget/valuewidget.h>
 
 #include <QAccessible>
+#include <QFile>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPluginLoader>
@@ -43,6 +44,7 @@ struct DomInfo
     QString widgetClass;
     QString objectName;
     QString customClass;
+    QString extends;
     QString header;
     QString headerLocation;
 };
@@ -66,6 +68,8 @@ bool readDomXml(const QString &xml, DomInfo *info)
         } else if (reader.isCharacters() && !reader.isWhitespace()) {
             if (element == QLatin1String("class"))
                 info->customClass = reader.text().toString();
+            else if (element == QLatin1String("extends"))
+                info->extends = reader.text().toString();
             else if (element == QLatin1String("header"))
                 info->header = reader.text().toString();
         }
@@ -88,6 +92,7 @@ private slots:
     void everyWidgetIsCreatedThroughThePlugin_data();
     void everyWidgetIsCreatedThroughThePlugin();
     void formCompiledByUicShowsTheWidgets();
+    void formDeclaresTheBasesThePluginDeclares();
     void previewFlagPanelsCarryExamples();
     void formFlagPanelsAndInputsAreRuntimeInstances();
 
@@ -153,7 +158,8 @@ void TestDesigner::everyWidgetIsCreatedThroughThePlugin()
     QDesignerCustomWidgetInterface *plugin = find(className);
     QVERIFY(plugin);
     QCOMPARE(plugin->group(), QStringLiteral("Rilo Widgets"));
-    QCOMPARE(plugin->includeFile(), header);
+    // In angle brackets: Designer then saves the header as a global one.
+    QCOMPARE(plugin->includeFile(), QLatin1Char('<') + header + QLatin1Char('>'));
     QVERIFY(!plugin->toolTip().isEmpty());
     QVERIFY(!plugin->whatsThis().isEmpty());
     QVERIFY(!plugin->isContainer());
@@ -181,6 +187,46 @@ void TestDesigner::everyWidgetIsCreatedThroughThePlugin()
     QCOMPARE(dom.headerLocation, QStringLiteral("global"));
     QVERIFY(!dom.objectName.isEmpty());
     QVERIFY(dom.objectName.at(0).isLower());
+
+    // The declared base is the nearest Qt class the widget derives from.
+    QString qtBase;
+    for (const QMetaObject *meta = widget->metaObject(); meta && qtBase.isEmpty(); meta = meta->superClass()) {
+        const QString name = QString::fromLatin1(meta->className());
+        if (!name.contains(QLatin1String("::")))
+            qtBase = name;
+    }
+    QCOMPARE(dom.extends, qtBase);
+}
+
+void TestDesigner::formDeclaresTheBasesThePluginDeclares()
+{
+    // Designer warns about, and ignores, a form whose base class for a
+    // custom widget differs from the one the plug-in declares.
+    QFile file(QFINDTESTDATA("designerform.ui"));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader reader(&file);
+    QMap<QString, QString> formBases;
+    QString element, className;
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            element = reader.name().toString();
+        } else if (reader.isCharacters() && !reader.isWhitespace()) {
+            if (element == QLatin1String("class"))
+                className = reader.text().toString();
+            else if (element == QLatin1String("extends"))
+                formBases.insert(className, reader.text().toString());
+        }
+    }
+    QVERIFY(!reader.hasError());
+    QCOMPARE(formBases.size(), kExpected.size());
+    for (auto it = formBases.cbegin(); it != formBases.cend(); ++it) {
+        QDesignerCustomWidgetInterface *plugin = find(it.key());
+        QVERIFY2(plugin, qPrintable(it.key()));
+        DomInfo dom;
+        QVERIFY(readDomXml(plugin->domXml(), &dom));
+        QCOMPARE(it.value(), dom.extends);
+    }
 }
 
 void TestDesigner::formCompiledByUicShowsTheWidgets()
