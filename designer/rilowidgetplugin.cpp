@@ -28,7 +28,10 @@ QString RiloWidgetPlugin::whatsThis() const
 
 QString RiloWidgetPlugin::includeFile() const
 {
-    return m_description.includeFile;
+    // Designer reads the include's kind from this text, not from domXml():
+    // angle brackets make the forms it saves say location="global", so that
+    // uic writes #include <widget/...> as for an installed package.
+    return QLatin1Char('<') + m_description.includeFile + QLatin1Char('>');
 }
 
 QIcon RiloWidgetPlugin::icon() const
@@ -59,6 +62,10 @@ void RiloWidgetPlugin::initialize(QDesignerFormEditorInterface *)
 QString RiloWidgetPlugin::domXml() const
 {
     // The header is included with angle brackets, as from an installed package.
+    // The base class is declared rather than left to Designer: it would
+    // otherwise take the nearest class it knows, which for ValueWidget is
+    // StateWidgetBox of this very plug-in, and then warn about every form
+    // that names the Qt base instead.
     return QStringLiteral(
                "<ui language=\"c++\">\n"
                " <widget class=\"%1\" name=\"%2\">\n"
@@ -69,6 +76,7 @@ QString RiloWidgetPlugin::domXml() const
                " <customwidgets>\n"
                "  <customwidget>\n"
                "   <class>%1</class>\n"
+               "   <extends>%6</extends>\n"
                "   <header location=\"global\">%5</header>\n"
                "  </customwidget>\n"
                " </customwidgets>\n"
@@ -76,5 +84,5 @@ QString RiloWidgetPlugin::domXml() const
         .arg(m_description.className, m_description.objectName)
         .arg(m_description.defaultSize.width())
         .arg(m_description.defaultSize.height())
-        .arg(m_description.includeFile);
+        .arg(m_description.includeFile, m_description.extends);
 }

@@ -12,6 +12,7 @@ struct RiloWidgetDescription
     QString className;   // fully qualified, as uic writes it into the generated code
     QString objectName;  // default object name of a new instance in a form
     QString includeFile; // as the host includes it: <widget/...>
+    QString extends;     // the nearest Qt base class, as forms declare it
     QString toolTip;
     QString whatsThis;
     QSize defaultSize;

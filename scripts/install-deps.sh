@@ -3,7 +3,8 @@
 #
 #   scripts/install-deps.sh           what `make gallery` and `make test` need
 #   scripts/install-deps.sh --extra   also sanitizers, valgrind, the fuzzer, the
-#                                     Windows cross compiler, Doxygen, ImageMagick
+#                                     Windows cross compiler, Doxygen, ImageMagick,
+#                                     xdotool (scripts/designer-screenshot.sh)
 #
 # As root it runs apt-get itself; otherwise it prints the exact sudo line and stops.
 set -euo pipefail
@@ -11,7 +12,7 @@ set -euo pipefail
 base=(cmake ninja-build g++ make pkg-config
       qtbase5-dev qtbase5-dev-tools libqt5test5 qttools5-dev qttools5-dev-tools
       fonts-dejavu-core fonts-wqy-microhei)
-extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick)
+extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool)
 
 wanted=("${base[@]}")
 [[ "${1:-}" == "--extra" ]] && wanted+=("${extra[@]}")

@@ -1,9 +1,10 @@
-// Tests of the flag panels: layout, style sheets, flag bookkeeping, lamps and
-// the click signal.
+// Tests of the flag panels: layout, style sheets, flag bookkeeping, lamps, the
+// click signal and what a screen reader hears.
 #include "testsupport.h"
 
 #include <widget/flagpanel.h>
 
+#include <QAccessible>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
@@ -91,6 +92,15 @@ public:
     void setFlag(const QVariant &, int) override {}
 };
 
+// The accessible names of a widget's accessible children, in their order.
+QStringList childNames(QAccessibleInterface *iface)
+{
+    QStringList names;
+    for (int i = 0; i < iface->childCount(); ++i)
+        names.append(iface->child(i)->text(QAccessible::Name));
+    return names;
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Op)
@@ -124,6 +134,14 @@ private Q_SLOTS:
     void stateFlagsFollowTheValue();
     void newColoursReachOnlyFlagsSetAfterwards();
     void lampIsPaintedInItsColour();
+
+    void accessibleNameFollowsTitleUnlessHostNamedPanel();
+    void accessibleDescriptionListsVisibleFlags_data();
+    void accessibleDescriptionListsVisibleFlags();
+    void everyFlagIsANamedAccessibleChild();
+    void clearedFlagsLeaveDescriptionUntilShownAgain();
+    void lampWordsFollowValueNotColour();
+    void hostDescriptionIsNeverOverwritten();
 };
 
 void TestFlagPanel::newPanelHasSplitLineAndFlagRowButNoTitle()
@@ -493,6 +511,216 @@ void TestFlagPanel::lampIsPaintedInItsColour()
 
     panel.setFlag(false, 0);
     QCOMPARE(rilotest::pixelAt(on, on->width() / 2, on->height() / 2), QColor(169, 169, 169));
+}
+
+void TestFlagPanel::accessibleNameFollowsTitleUnlessHostNamedPanel()
+{
+    FlagPanelText panel;
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&panel);
+    QVERIFY(iface);
+    QVERIFY(iface->text(QAccessible::Name).isEmpty());
+
+    panel.setTitle(QStringLiteral("Outputs"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Outputs"));
+    panel.setTitle(QStringLiteral("Inputs"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Inputs"));
+
+    panel.setAccessibleName(QStringLiteral("Supply status"));
+    panel.setTitle(QStringLiteral("Channel 2"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Supply status"));
+    QCOMPARE(panel.findChild<QLabel *>()->text(), QStringLiteral("Channel 2"));
+
+    // A name given before the first title is the host's too.
+    FlagPanelState lamps;
+    lamps.setAccessibleName(QStringLiteral("Protection"));
+    lamps.setTitle(QStringLiteral("OVP"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(&lamps)->text(QAccessible::Name), QStringLiteral("Protection"));
+
+    // Once the host hands the name back (empty), the title takes over again.
+    panel.setAccessibleName(QString());
+    panel.setTitle(QStringLiteral("Channel 3"));
+    QCOMPARE(iface->text(QAccessible::Name), QStringLiteral("Channel 3"));
+}
+
+void TestFlagPanel::accessibleDescriptionListsVisibleFlags_data()
+{
+    QTest::addColumn<bool>("lamps");
+    QTest::addColumn<QList<Op>>("ops");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("no flags") << false << QList<Op>{} << QString();
+    QTest::newRow("texts in index order")
+        << false << QList<Op>{{QStringLiteral("Remote"), 0}, {QStringLiteral("OVP"), 1}, {QStringLiteral("CC"), 2}}
+        << QStringLiteral("Remote, OVP, CC");
+    QTest::newRow("text updated in the middle")
+        << false << QList<Op>{{QStringLiteral("A"), 0}, {QStringLiteral("B"), 1}, {QStringLiteral("C"), 2},
+                              {QStringLiteral("x"), 1}}
+        << QStringLiteral("A, x, C");
+    QTest::newRow("variant texts, empty one left out")
+        << false << QList<Op>{{2.5, 0}, {true, 1}, {QVariant(), 2}, {-12, 3}} << QStringLiteral("2.5, true, -12");
+    QTest::newRow("text emptied later")
+        << false << QList<Op>{{QStringLiteral("A"), 0}, {QStringLiteral("B"), 1}, {QString(), 0}}
+        << QStringLiteral("B");
+    QTest::newRow("lamps on off on") << true << QList<Op>{{true, 0}, {false, 1}, {true, 2}}
+                                     << QStringLiteral("on, off, on");
+    QTest::newRow("lamp switched off") << true << QList<Op>{{true, 0}, {false, 0}} << QStringLiteral("off");
+    QTest::newRow("lamp values converted")
+        << true << QList<Op>{{QVariant(), 0}, {7, 1}, {QStringLiteral("false"), 2}, {1, 9}}
+        << QStringLiteral("off, on, off, on");
+}
+
+void TestFlagPanel::accessibleDescriptionListsVisibleFlags()
+{
+    QFETCH(bool, lamps);
+    QFETCH(QList<Op>, ops);
+    QFETCH(QString, description);
+
+    std::unique_ptr<FlagPanel> panel;
+    if (lamps)
+        panel = std::make_unique<FlagPanelState>();
+    else
+        panel = std::make_unique<FlagPanelText>();
+    for (const Op &op : ops)
+        panel->setFlag(op.value, op.index);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(panel.get());
+    QCOMPARE(iface->text(QAccessible::Description), description);
+}
+
+void TestFlagPanel::everyFlagIsANamedAccessibleChild()
+{
+    FlagPanelState lamps;
+    lamps.setTitle(QStringLiteral("Lamps"));
+    lamps.setFlag(true, 0);
+    lamps.setFlag(false, 1);
+    lamps.setFlag(true, 2);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&lamps);
+    // The split line (unnamed), the title, then the lamps in index order.
+    QCOMPARE(iface->childCount(), 5);
+    QCOMPARE(childNames(iface),
+             (QStringList{QString(), QStringLiteral("Lamps"), QStringLiteral("on"), QStringLiteral("off"),
+                          QStringLiteral("on")}));
+    lamps.setFlag(false, 0);
+    lamps.setFlag(true, 7);
+    QCOMPARE(iface->childCount(), 6);
+    QCOMPARE(childNames(iface).mid(2),
+             (QStringList{QStringLiteral("off"), QStringLiteral("off"), QStringLiteral("on"), QStringLiteral("on")}));
+
+    FlagPanelText texts;
+    texts.setFlag(QStringLiteral("A"), 0);
+    texts.setFlag(QStringLiteral("B"), 1);
+    texts.setTitle(QStringLiteral("Flags"));
+    texts.setFlag(QStringLiteral("C"), 2);
+    QCOMPARE(childNames(QAccessible::queryAccessibleInterface(&texts)),
+             (QStringList{QString(), QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("Flags"),
+                          QStringLiteral("C")}));
+
+    // On screen, the lamps are there to be read.
+    lamps.resize(200, 80);
+    lamps.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&lamps));
+    for (int i = 2; i < iface->childCount(); ++i)
+        QVERIFY(!iface->child(i)->state().invisible);
+}
+
+void TestFlagPanel::clearedFlagsLeaveDescriptionUntilShownAgain()
+{
+    FlagPanelText texts;
+    texts.setFlag(QStringLiteral("A"), 0);
+    texts.setFlag(QStringLiteral("B"), 1);
+    texts.setFlag(QStringLiteral("C"), 2);
+    texts.resize(200, 80);
+    texts.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&texts));
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&texts);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("A, B, C"));
+
+    texts.clearFlags();
+    QVERIFY(iface->text(QAccessible::Description).isEmpty());
+    // The hidden flags stay children, marked invisible.
+    QCOMPARE(iface->childCount(), 4);
+    for (int i = 1; i < 4; ++i)
+        QVERIFY(iface->child(i)->state().invisible);
+
+    // Re-showing a flag with its old text is a change for the listener too.
+    texts.setFlag(QStringLiteral("B"), 1);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("B"));
+    QVERIFY(!iface->child(2)->state().invisible);
+    texts.setFlag(QStringLiteral("c"), 2);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("B, c"));
+    texts.setFlag(QStringLiteral("D"), 3);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("B, c, D"));
+    texts.hide();
+
+    FlagPanelState lamps;
+    lamps.setFlag(true, 0);
+    lamps.setFlag(false, 1);
+    lamps.setFlag(true, 2);
+    lamps.clearFlags();
+    QAccessibleInterface *lampsIface = QAccessible::queryAccessibleInterface(&lamps);
+    QVERIFY(lampsIface->text(QAccessible::Description).isEmpty());
+    lamps.setFlag(true, 2);
+    QCOMPARE(lampsIface->text(QAccessible::Description), QStringLiteral("on"));
+    lamps.setFlag(true, 0);
+    QCOMPARE(lampsIface->text(QAccessible::Description), QStringLiteral("on, on"));
+}
+
+void TestFlagPanel::lampWordsFollowValueNotColour()
+{
+    FlagPanelState lamps;
+    lamps.setFlag(true, 0);
+    lamps.setFlag(false, 1);
+    lamps.setFlag(true, 2);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&lamps);
+
+    // Swapped colours: a true lamp painted grey still reads "on".
+    lamps.setEnableColor(QColor(169, 169, 169));
+    lamps.setDisableColor(QColor(0, 212, 0));
+    for (int i = 0; i < 3; ++i)
+        lamps.setFlag(i != 1, i);
+    QCOMPARE(flagAt(&lamps, 0)->styleSheet(), kLampStyle.arg(QStringLiteral("#a9a9a9")));
+    QCOMPARE(flagAt(&lamps, 1)->styleSheet(), kLampStyle.arg(QStringLiteral("#00d400")));
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("on, off, on"));
+    QCOMPARE(childNames(iface).mid(1),
+             (QStringList{QStringLiteral("on"), QStringLiteral("off"), QStringLiteral("on")}));
+
+    // Both states in one colour: only the words tell them apart.
+    lamps.setEnableColor(Qt::red);
+    lamps.setDisableColor(Qt::red);
+    lamps.setFlag(false, 0);
+    lamps.setFlag(true, 1);
+    QCOMPARE(flagAt(&lamps, 0)->styleSheet(), flagAt(&lamps, 1)->styleSheet());
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("off, on, on"));
+}
+
+void TestFlagPanel::hostDescriptionIsNeverOverwritten()
+{
+    FlagPanelState lamps;
+    lamps.setFlag(true, 0);
+    lamps.setAccessibleDescription(QStringLiteral("Output relays"));
+    lamps.setFlag(false, 0);
+    lamps.setFlag(true, 1);
+    lamps.clearFlags();
+    lamps.setFlag(true, 0);
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&lamps);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("Output relays"));
+    // The lamps themselves still speak.
+    QCOMPARE(childNames(iface).mid(1), (QStringList{QStringLiteral("on"), QStringLiteral("on")}));
+
+    // A host that named a lamp keeps that name too.
+    flagAt(&lamps, 1)->setAccessibleName(QStringLiteral("Relay 2"));
+    lamps.setFlag(false, 1);
+    QCOMPARE(iface->child(2)->text(QAccessible::Name), QStringLiteral("Relay 2"));
+
+    // Handing the description back lets the panel describe itself again.
+    lamps.setAccessibleDescription(QString());
+    lamps.setFlag(false, 0);
+    QCOMPARE(iface->text(QAccessible::Description), QStringLiteral("off, off"));
+
+    FlagPanelText texts;
+    texts.setAccessibleDescription(QStringLiteral("Mode flags"));
+    texts.setFlag(QStringLiteral("Remote"), 0);
+    QCOMPARE(QAccessible::queryAccessibleInterface(&texts)->text(QAccessible::Description),
+             QStringLiteral("Mode flags"));
 }
 
 QTEST_MAIN(TestFlagPanel)

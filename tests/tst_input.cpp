@@ -5,6 +5,7 @@
 #include <widget/ccombobox.h>
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMetaMethod>
@@ -83,6 +84,8 @@ private slots:
     void renamingKeepsIndexAndEmitsNothing();
     void equalTextsStillFollowIndex();
     void clearingItemsUnchecks();
+    void screenReaderHearsTheCurrentState_data();
+    void screenReaderHearsTheCurrentState();
 
     // CComboBox
     void newBoxAcceptsDropsWithDefaultBound();
@@ -231,6 +234,54 @@ void TestInput::clearingItemsUnchecks()
     // Renaming an emptied selector has nothing to rename and must not crash.
     box.setCheckedText(QStringLiteral("on"));
     QCOMPARE(box.count(), 0);
+}
+
+void TestInput::screenReaderHearsTheCurrentState_data()
+{
+    QTest::addColumn<QString>("onText");
+    QTest::addColumn<QString>("offText");
+    QTest::addColumn<QList<bool>>("states");
+    QTest::addColumn<QString>("heard");
+
+    QTest::newRow("new") << QString() << QString() << QList<bool>{} << QStringLiteral("OFF");
+    QTest::newRow("checked") << QString() << QString() << QList<bool>{true} << QStringLiteral("ON");
+    QTest::newRow("checked and unchecked") << QString() << QString() << QList<bool>{true, false}
+                                           << QStringLiteral("OFF");
+    QTest::newRow("renamed, checked") << QStringLiteral("Output on") << QStringLiteral("Output off")
+                                      << QList<bool>{true} << QStringLiteral("Output on");
+    QTest::newRow("renamed, unchecked") << QStringLiteral("Local") << QStringLiteral("Remote")
+                                        << QList<bool>{true, false} << QStringLiteral("Remote");
+}
+
+void TestInput::screenReaderHearsTheCurrentState()
+{
+    QFETCH(QString, onText);
+    QFETCH(QString, offText);
+    QFETCH(QList<bool>, states);
+    QFETCH(QString, heard);
+
+    CCheckbox box;
+    if (!onText.isEmpty())
+        box.setCheckedText(onText);
+    if (!offText.isEmpty())
+        box.setUnCheckedText(offText);
+    for (bool checked : states)
+        box.setChecked(checked);
+
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&box);
+    QVERIFY(iface);
+    QCOMPARE(iface->role(), QAccessible::ComboBox);
+    QCOMPARE(iface->text(QAccessible::Value), heard);
+#if defined(Q_OS_UNIX)
+    // Qt's Unix bridges take a combo box's name from its current text (on
+    // Windows the name comes from a buddy label and the value is read out).
+    QCOMPARE(iface->text(QAccessible::Name), heard);
+#endif
+
+    // Renaming the current entry is heard at once.
+    box.setCheckedText(QStringLiteral("Yes"));
+    box.setUnCheckedText(QStringLiteral("No"));
+    QCOMPARE(iface->text(QAccessible::Value), box.isChecked() ? QStringLiteral("Yes") : QStringLiteral("No"));
 }
 
 void TestInput::newBoxAcceptsDropsWithDefaultBound()

@@ -31,6 +31,17 @@ class FlagPanelStatePrivate;
  * clearFlags() hides the flags; setting a flag again shows it. The panel owns
  * its title label, split line and flags and deletes them, flags first, when
  * it is destroyed.
+ *
+ * For assistive technology the panel's accessible name follows its title
+ * (from the first setTitle() on), and its accessible description lists what
+ * its visible flags say, joined with ", ": the texts of a FlagPanelText
+ * ("Remote, OVP"), "on" or "off" for the lamps of a FlagPanelState
+ * ("on, off, on"). Hidden flags and empty texts are left out. Each flag is an
+ * accessible child of its own with the same words as its name, so a screen
+ * reader that walks the panel hears every flag. A name or description the
+ * host has set on the panel itself is never overwritten. The description
+ * is rebuilt only when what the visible flags say changes, so setting the
+ * same values again costs nothing extra.
  */
 class RILO_WIDGET_EXPORT FlagPanel : public QFrame
 {
@@ -43,7 +54,8 @@ public:
     /*!
      * Shows \a title centred above the split line. The first call creates the
      * title label in row 0; later calls only change its text. An empty title
-     * keeps an empty label (the row is never removed).
+     * keeps an empty label (the row is never removed). The panel's accessible
+     * name follows the title, unless the host has named the panel itself.
      */
     virtual void setTitle(const QString &title);
 
@@ -65,6 +77,7 @@ public:
     /*!
      * Hides every flag. The flags keep their values and indices and
      * flagCount() stays; a later setFlag() for an index shows that flag again.
+     * The accessible description then lists no flags until they are set again.
      */
     virtual void clearFlags();
 
@@ -104,7 +117,8 @@ private:
  *
  * setFlag() shows QVariant::toString() of the value: numbers in their
  * default decimal form, a bool as "true" or "false", an invalid variant as an
- * empty text.
+ * empty text. A screen reader reads each flag's text, and the panel's
+ * accessible description joins the visible, non-empty ones.
  */
 class RILO_WIDGET_EXPORT FlagPanelText : public FlagPanel
 {
@@ -135,6 +149,10 @@ private:
  * grey). A lamp is a plain QWidget styled with
  * "border-width: 0px; border-radius: 2px;background-color:#rrggbb"; it has no
  * size of its own, so it takes the space the panel's flag row gives it.
+ *
+ * As a colour says nothing to a screen reader, each lamp's accessible name is
+ * tr("on") or tr("off") after its value, whatever colours the host chose, and
+ * the panel's accessible description lists them ("on, off, on").
  */
 class RILO_WIDGET_EXPORT FlagPanelState : public FlagPanel
 {

@@ -20,7 +20,69 @@ bool isExistingFlag(int index, int count)
     return index >= 0 && index < count;
 }
 
+// True for a flag that clearFlags() (or the host) hid. A flag appended to a
+// panel on screen is not shown yet either (its layout shows it from the event
+// loop), but it is on its way and counts as visible.
+bool isClearedFlag(const QWidget *flag)
+{
+    return flag->isHidden() && flag->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
 } // namespace
+
+// ---------------------------------------------------------------------------
+// FlagPanelPrivate: what the panel tells assistive technology
+
+void FlagPanelPrivate::titleChanged(QWidget *panel, const QString &title)
+{
+    // A name that differs from the one we gave last is the host's own.
+    const QString current = panel->accessibleName();
+    if (!current.isEmpty() && current != ourName)
+        return;
+    ourName = title;
+    if (current != title)
+        panel->setAccessibleName(title);
+}
+
+void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden)
+{
+    if (index < 0 || index >= flags.size())
+        return;
+    while (flagSpeech.size() < flags.size())
+        flagSpeech.append(QString());
+    const QString previous = flagSpeech.at(index);
+    if (nameFlag) {
+        QWidget *flag = flags.at(index);
+        const QString name = flag->accessibleName();
+        if ((name.isEmpty() || name == previous) && name != speech)
+            flag->setAccessibleName(speech);
+    }
+    // Panels are updated several times a second with mostly the same values:
+    // an unchanged flag that was visible already changes nothing for a
+    // screen reader, so leave the description (and its change event) alone.
+    if (speech == previous && !wasHidden)
+        return;
+    flagSpeech[index] = speech;
+    updateDescription(panel);
+}
+
+void FlagPanelPrivate::updateDescription(QWidget *panel)
+{
+    const QString current = panel->accessibleDescription();
+    if (!current.isEmpty() && current != ourDescription)
+        return;
+    QStringList visible;
+    for (int i = 0; i < flags.size(); ++i) {
+        const QString speech = flagSpeech.value(i);
+        // An empty text flag has nothing to say; leaving it out spares the
+        // listener a bare comma.
+        if (!isClearedFlag(flags.at(i)) && !speech.isEmpty())
+            visible.append(speech);
+    }
+    ourDescription = visible.join(QLatin1String(", "));
+    if (current != ourDescription)
+        panel->setAccessibleDescription(ourDescription);
+}
 
 // ---------------------------------------------------------------------------
 // FlagPanel
@@ -72,6 +134,7 @@ void FlagPanel::setTitle(const QString &title)
         d->mainLayout->addWidget(d->titleLabel, 0, 0);
     }
     d->titleLabel->setText(title);
+    d->titleChanged(this, title);
 }
 
 void FlagPanel::setSplitLineColor(const QColor &color)
@@ -84,8 +147,13 @@ void FlagPanel::setSplitLineColor(const QColor &color)
 
 void FlagPanel::clearFlags()
 {
-    for (QWidget *flag : qAsConst(d->flags))
+    bool anyShown = false;
+    for (QWidget *flag : qAsConst(d->flags)) {
+        anyShown = anyShown || !isClearedFlag(flag);
         flag->hide();
+    }
+    if (anyShown)
+        d->updateDescription(this);
 }
 
 int FlagPanel::flagCount() const
@@ -119,8 +187,10 @@ void FlagPanelText::setFlag(const QVariant &value, int index)
     const QString text = value.toString();
     if (isExistingFlag(index, d->flags.size())) {
         auto *label = static_cast<QLabel *>(d->flags.at(index));
+        const bool wasHidden = isClearedFlag(label);
         label->setText(text);
         label->show();
+        d->flagSet(this, index, text, false, wasHidden);
         return;
     }
     auto *label = new QLabel(text, this);
@@ -129,6 +199,7 @@ void FlagPanelText::setFlag(const QVariant &value, int index)
     // Right of every flag already there. (An empty grid reports one column, so
     // the first flag lands in column 1; the empty column 0 takes no space.)
     d->flagLayout->addWidget(label, 0, d->flagLayout->columnCount());
+    d->flagSet(this, d->flags.size() - 1, text, false, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -173,18 +244,25 @@ void FlagPanelState::setDisableColor(const QColor &color)
 
 void FlagPanelState::setFlag(const QVariant &value, int index)
 {
-    const QColor &color = value.toBool() ? dState->enableColor : dState->disableColor;
+    const bool on = value.toBool();
+    const QColor &color = on ? dState->enableColor : dState->disableColor;
     const QString style = QString::fromLatin1(kStateFlagStyle).arg(color.name());
+    // The lamp's words follow its value, not its colour: a host that paints
+    // "on" grey still gets "on" read out.
+    const QString speech = on ? tr("on") : tr("off");
     if (isExistingFlag(index, d->flags.size())) {
         QWidget *flag = d->flags.at(index);
+        const bool wasHidden = isClearedFlag(flag);
         flag->setStyleSheet(style);
         flag->show();
+        d->flagSet(this, index, speech, true, wasHidden);
         return;
     }
     auto *flag = new QWidget(this);
     flag->setStyleSheet(style);
     d->flags.append(flag);
     d->flagLayout->addWidget(flag, 0, d->flagLayout->columnCount());
+    d->flagSet(this, d->flags.size() - 1, speech, true, false);
 }
 
 } // namespace widget

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QList>
+#include <QStringList>
 
 class QFrame;
 class QGridLayout;
@@ -26,6 +27,25 @@ public:
     QGridLayout *mainLayout = nullptr; // title, split line, flag row; installed on the panel
     QGridLayout *flagLayout = nullptr; // the flag row, a child layout of mainLayout
     QColor splitLineColor;           // invalid until the constructor sets it
+
+    // Assistive technology. A lamp speaks only through its colour, so every
+    // flag also has a text ("on", "off", or the label's own text) and the
+    // panel's accessible description lists those of the visible flags.
+    QStringList flagSpeech;          // what each flag says, by index
+    QString ourName;                 // the accessible name the panel gave itself last
+    QString ourDescription;          // the accessible description it gave itself last
+
+    // The panel's accessible name follows its title unless the host named it.
+    void titleChanged(QWidget *panel, const QString &title);
+    // Records what the flag at index now says after setFlag() set and showed
+    // it. nameFlag: give the flag widget that text as its accessible name
+    // (labels speak their text already). wasHidden: the flag was hidden
+    // before this call. Updates the description only when what the visible
+    // flags say has changed.
+    void flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden);
+    // Rebuilds the panel's accessible description from the visible flags,
+    // unless the host has given the panel a description of its own.
+    void updateDescription(QWidget *panel);
 
 private:
     Q_DISABLE_COPY(FlagPanelPrivate)
