@@ -221,7 +221,8 @@ QWidget *createDevChoosePage(const GalleryContext &context)
     suggestionList->setSelectionMode(QAbstractItemView::NoSelection);
     suggestionList->setMaximumHeight(110);
     suggestionLayout->addWidget(suggestionList);
-    auto *hint = new QLabel(DevChoosePage::tr("Typing in the dialog's address field completes from this list."), suggestionBox);
+    auto *hint =
+        new QLabel(DevChoosePage::tr("Typing in the dialog's address field completes from this list."), suggestionBox);
     hint->setWordWrap(true);
     suggestionLayout->addWidget(hint);
     controls->addWidget(suggestionBox);
@@ -244,19 +245,21 @@ QWidget *createDevChoosePage(const GalleryContext &context)
                          drawPreview();
                          result->setText(DevChoosePage::tr("Press Connect… to edit the record in the dialog."));
                      });
-    QObject::connect(open, &QPushButton::clicked, page, [page, record, shown, show, result, suggestions, drawPreview]() {
-        DlgDevChoose dialog(*record, suggestions, page);
-        const int code = dialog.exec();
-        const QStringList before = *shown;
-        *shown = show(before);
-        drawPreview();
-        int changed = 0;
-        for (int i = 0; i < shown->size(); ++i)
-            changed += shown->at(i) != before.value(i) ? 1 : 0;
-        result->setText(code == QDialog::Accepted
-                            ? DevChoosePage::tr("Accepted: %n field(s) changed, shown in bold.", nullptr, changed)
-                            : DevChoosePage::tr("Cancelled: only an interface choice reaches the record (%n field(s) changed).",
-                                 nullptr, changed));
-    });
+    QObject::connect(
+        open, &QPushButton::clicked, page, [page, record, shown, show, result, suggestions, drawPreview]() {
+            DlgDevChoose dialog(*record, suggestions, page);
+            const int code = dialog.exec();
+            const QStringList before = *shown;
+            *shown = show(before);
+            drawPreview();
+            int changed = 0;
+            for (int i = 0; i < shown->size(); ++i)
+                changed += shown->at(i) != before.value(i) ? 1 : 0;
+            result->setText(
+                code == QDialog::Accepted
+                    ? DevChoosePage::tr("Accepted: %n field(s) changed, shown in bold.", nullptr, changed)
+                    : DevChoosePage::tr("Cancelled: only an interface choice reaches the record (%n field(s) changed).",
+                                        nullptr, changed));
+        });
     return page;
 }

@@ -89,7 +89,8 @@ QWidget *createDialogPage(const GalleryContext &context)
                                  chosenFunctions->removeAll(name);
                              functions.second->setText(chosenFunctions->isEmpty()
                                                            ? DialogPage::tr("Measuring nothing")
-                                                           : DialogPage::tr("Measuring: %1").arg(chosenFunctions->join(QStringLiteral(", "))));
+                                                           : DialogPage::tr("Measuring: %1")
+                                                                 .arg(chosenFunctions->join(QStringLiteral(", "))));
                          });
         dialog.exec(); // the user closes the window when done
     });
@@ -97,7 +98,10 @@ QWidget *createDialogPage(const GalleryContext &context)
     // CheckButtonDialog_: integration time, record-based, one click reported.
     auto aperture = addRow(DialogPage::tr("Integration time…"), DialogPage::tr("No integration time chosen yet"));
     QObject::connect(aperture.first, &QPushButton::clicked, page, [=]() {
-        CheckButtonDialog_ dialog({{DialogPage::tr("0.1 PLC"), 0.1}, {DialogPage::tr("1 PLC"), 1.0}, {DialogPage::tr("10 PLC"), 10.0}, {DialogPage::tr("100 PLC"), 100.0}},
+        CheckButtonDialog_ dialog({{DialogPage::tr("0.1 PLC"), 0.1},
+                                   {DialogPage::tr("1 PLC"), 1.0},
+                                   {DialogPage::tr("10 PLC"), 10.0},
+                                   {DialogPage::tr("100 PLC"), 100.0}},
                                   4, window);
         dialog.setWindowTitle(DialogPage::tr("Integration time"));
         QObject::connect(&dialog, &CheckButtonDialog_::buttonClicked, &dialog, [&dialog, aperture](QObject *button) {
@@ -133,9 +137,10 @@ QWidget *createDialogPage(const GalleryContext &context)
         dialog->setCheck(QVariant(30.0));
         if (dialog->exec() == QDialog::Accepted) {
             const QVariant chosen = dialog->checked();
-            range.second->setText(chosen.isValid()
-                                      ? DialogPage::tr("Range %1 V, output %2 V").arg(chosen.toDouble()).arg(dialog->value(), 0, 'f', 2)
-                                      : DialogPage::tr("No range chosen, output %1 V").arg(dialog->value(), 0, 'f', 2));
+            range.second->setText(
+                chosen.isValid()
+                    ? DialogPage::tr("Range %1 V, output %2 V").arg(chosen.toDouble()).arg(dialog->value(), 0, 'f', 2)
+                    : DialogPage::tr("No range chosen, output %1 V").arg(dialog->value(), 0, 'f', 2));
         }
     });
     layout->addWidget(openBox);
@@ -145,11 +150,12 @@ QWidget *createDialogPage(const GalleryContext &context)
     auto *right = new QHBoxLayout;
     auto *switchBox = new QGroupBox(DialogPage::tr("Output switch: a CheckButtonDialog embedded"), page);
     auto *switchLayout = new QVBoxLayout(switchBox);
-    auto *outputs = new CheckButtonDialog({{DialogPage::tr("CH1 output"), 0}, {DialogPage::tr("CH2 output"), 1}}, 0, switchBox);
+    auto *outputs =
+        new CheckButtonDialog({{DialogPage::tr("CH1 output"), 0}, {DialogPage::tr("CH2 output"), 1}}, 0, switchBox);
     outputs->setWindowFlags(Qt::Widget);
     switchLayout->addWidget(outputs);
-    auto *switchNote = makeResult(DialogPage::tr("The buttons follow the simulated supply; clicking one switches its output."),
-                                  switchBox);
+    auto *switchNote = makeResult(
+        DialogPage::tr("The buttons follow the simulated supply; clicking one switches its output."), switchBox);
     switchLayout->addWidget(switchNote);
     QObject::connect(outputs, &CheckButtonDialog::buttonClicked, supply, [supply](CheckButtonDialog::TParam &param) {
         supply->setOutputOn(std::get<1>(param).toInt(), std::get<2>(param)->isChecked());

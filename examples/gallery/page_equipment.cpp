@@ -40,12 +40,13 @@ QWidget *notFoundPage(const QString &path, const QString &reason)
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *message = new QLabel(EquipmentPage::tr("<h3>The example equipment plug-in could not be loaded</h3>"
-                                                 "<p>Looked for it at <tt>%1</tt>:<br>%2</p>"
-                                                 "<p>Build the target <tt>rilo_equipment_simsupply</tt> "
-                                                 "(it is part of every build with examples or tests) and start the gallery again.</p>")
-                                   .arg(path.toHtmlEscaped(), reason.toHtmlEscaped()),
-                               page);
+    auto *message = new QLabel(
+        EquipmentPage::tr("<h3>The example equipment plug-in could not be loaded</h3>"
+                          "<p>Looked for it at <tt>%1</tt>:<br>%2</p>"
+                          "<p>Build the target <tt>rilo_equipment_simsupply</tt> "
+                          "(it is part of every build with examples or tests) and start the gallery again.</p>")
+            .arg(path.toHtmlEscaped(), reason.toHtmlEscaped()),
+        page);
     message->setWordWrap(true);
     layout->addWidget(message);
     layout->addStretch(1);
@@ -89,9 +90,11 @@ QWidget *createEquipmentPage(const GalleryContext &)
     info->addRow(EquipmentPage::tr("File"), new QLabel(QFileInfo(path).fileName(), infoBox));
     info->addRow(EquipmentPage::tr("Model"), new QLabel(model.name(), infoBox));
     const UpdateInfo *latest = model.latestUpdate();
-    info->addRow(EquipmentPage::tr("Latest"), new QLabel(latest ? EquipmentPage::tr("%1 of %2").arg(latest->version, latest->date.toString(Qt::ISODate))
-                                                 : EquipmentPage::tr("none"),
-                                          infoBox));
+    info->addRow(EquipmentPage::tr("Latest"),
+                 new QLabel(latest
+                                ? EquipmentPage::tr("%1 of %2").arg(latest->version, latest->date.toString(Qt::ISODate))
+                                : EquipmentPage::tr("none"),
+                            infoBox));
     auto *history = new QTreeWidget(infoBox);
     history->setHeaderLabels({EquipmentPage::tr("Version"), EquipmentPage::tr("Date"), EquipmentPage::tr("Notes")});
     history->setRootIsDecorated(false);
@@ -130,10 +133,12 @@ QWidget *createEquipmentPage(const GalleryContext &)
         if (!window)
             return;
         // Closed windows stay (hidden) so that "Show closed" can bring them back.
-        QObject::connect(window, &EquipmentWindow::opened, log,
-                         [logEvent](const QSharedPointer<EquipmentInfo> &e) { logEvent(EquipmentPage::tr("opened"), e); });
-        QObject::connect(window, &EquipmentWindow::closed, log,
-                         [logEvent](const QSharedPointer<EquipmentInfo> &e) { logEvent(EquipmentPage::tr("closed"), e); });
+        QObject::connect(window, &EquipmentWindow::opened, log, [logEvent](const QSharedPointer<EquipmentInfo> &e) {
+            logEvent(EquipmentPage::tr("opened"), e);
+        });
+        QObject::connect(window, &EquipmentWindow::closed, log, [logEvent](const QSharedPointer<EquipmentInfo> &e) {
+            logEvent(EquipmentPage::tr("closed"), e);
+        });
         area->addSubWindow(window);
         window->resize(300, 310);
         // Each new window below and to the right of the one before, the first

@@ -148,7 +148,8 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
             FlagPanelText *panel = channels.at(ch);
             panel->setFlag(FlagPanelPage::tr("%1 V").arg(supply->voltage(ch), 0, 'f', 3), 0);
             panel->setFlag(FlagPanelPage::tr("%1 A").arg(supply->current(ch), 0, 'f', 3), 1);
-            panel->setFlag(on ? (limited ? FlagPanelPage::tr("CC") : FlagPanelPage::tr("CV")) : FlagPanelPage::tr("—"), 2);
+            panel->setFlag(on ? (limited ? FlagPanelPage::tr("CC") : FlagPanelPage::tr("CV")) : FlagPanelPage::tr("—"),
+                           2);
             panel->setFlag(on ? FlagPanelPage::tr("ON") : FlagPanelPage::tr("OFF"), 3);
             setVoltage->setFlag(FlagPanelPage::tr("%1 V").arg(supply->setVoltage(ch), 0, 'f', 3), ch);
             setCurrent->setFlag(FlagPanelPage::tr("%1 A").arg(supply->setCurrent(ch), 0, 'f', 3), ch);
@@ -181,7 +182,8 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
         });
     }
     QObject::connect(output, &FlagPanel::clicked, last, [last, supply]() {
-        last->setText(FlagPanelPage::tr("Output lamps: both outputs switched %1").arg(supply->isOutputOn(0) ? FlagPanelPage::tr("on") : FlagPanelPage::tr("off")));
+        last->setText(FlagPanelPage::tr("Output lamps: both outputs switched %1")
+                          .arg(supply->isOutputOn(0) ? FlagPanelPage::tr("on") : FlagPanelPage::tr("off")));
     });
     refresh();
     return page;

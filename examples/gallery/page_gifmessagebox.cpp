@@ -27,11 +27,12 @@ const QString kInstrumentGif = QStringLiteral(":/animations/instrument.gif");
 
 QString message(const SimulatedSupply *supply)
 {
-    return GIFMessageBoxPage::tr("### Zero the instrument\n\n"
-                                 "Connect the **calibrator** output to the input of the **instrument** and press **OK**. "
-                                 "The instrument then measures the reference and stores its offset.\n\n"
-                                 "- Calibrator: %1 V reference\n"
-                                 "- Instrument: channel CH1, now reading %2 V\n")
+    return GIFMessageBoxPage::tr(
+               "### Zero the instrument\n\n"
+               "Connect the **calibrator** output to the input of the **instrument** and press **OK**. "
+               "The instrument then measures the reference and stores its offset.\n\n"
+               "- Calibrator: %1 V reference\n"
+               "- Instrument: channel CH1, now reading %2 V\n")
         .arg(supply->setVoltage(0), 0, 'f', 3)
         .arg(supply->voltage(0), 0, 'f', 3);
 }
@@ -66,7 +67,8 @@ QWidget *createGIFMessageBoxPage(const GalleryContext &context)
     auto *open = new QPushButton(GIFMessageBoxPage::tr("Open as dialog…"), page);
     auto *pause = new QPushButton(GIFMessageBoxPage::tr("Stop animations"), page);
     pause->setCheckable(true);
-    auto *result = new QLabel(GIFMessageBoxPage::tr("The preview below is the message box itself, embedded in the page."), page);
+    auto *result =
+        new QLabel(GIFMessageBoxPage::tr("The preview below is the message box itself, embedded in the page."), page);
     controls->addWidget(open);
     controls->addWidget(pause);
     controls->addWidget(result, 1);
@@ -80,7 +82,8 @@ QWidget *createGIFMessageBoxPage(const GalleryContext &context)
     centrePictures(preview);
     layout->addWidget(preview, 1);
     QObject::connect(preview, &QDialog::finished, page, [preview, result](int code) {
-        result->setText(code == QDialog::Accepted ? GIFMessageBoxPage::tr("Preview: OK pressed") : GIFMessageBoxPage::tr("Preview: Cancel pressed"));
+        result->setText(code == QDialog::Accepted ? GIFMessageBoxPage::tr("Preview: OK pressed")
+                                                  : GIFMessageBoxPage::tr("Preview: Cancel pressed"));
         preview->show();
     });
     QObject::connect(pause, &QPushButton::toggled, preview, [preview, pause](bool stopped) {

@@ -73,10 +73,11 @@ QGroupBox *createFileBox(QWidget *parent)
     form->addRow(QString(), allow);
     layout->addLayout(form);
 
-    auto *hint = new QLabel(InputPage::tr("Drop files with an accepted suffix onto the list: they go on top in the order of "
-                                          "the drag, the first one selected. A path already listed is not added twice, and "
-                                          "the oldest entries make room at the bottom."),
-                            box);
+    auto *hint =
+        new QLabel(InputPage::tr("Drop files with an accepted suffix onto the list: they go on top in the order of "
+                                 "the drag, the first one selected. A path already listed is not added twice, and "
+                                 "the oldest entries make room at the bottom."),
+                   box);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     auto *status = new QLabel(box);
@@ -90,13 +91,14 @@ QGroupBox *createFileBox(QWidget *parent)
 
     const auto refresh = [files, status]() {
         const QStringList dropped = files->urls();
-        status->setText(dropped.isEmpty()
-                            ? InputPage::tr("%1 of at most %2 entries. Nothing dropped yet.").arg(files->count()).arg(files->maxCount())
-                            : InputPage::tr("%1 of at most %2 entries. Last drop: %3 file(s), first %4.")
-                                  .arg(files->count())
-                                  .arg(files->maxCount())
-                                  .arg(dropped.size())
-                                  .arg(dropped.first()));
+        status->setText(dropped.isEmpty() ? InputPage::tr("%1 of at most %2 entries. Nothing dropped yet.")
+                                                .arg(files->count())
+                                                .arg(files->maxCount())
+                                          : InputPage::tr("%1 of at most %2 entries. Last drop: %3 file(s), first %4.")
+                                                .arg(files->count())
+                                                .arg(files->maxCount())
+                                                .arg(dropped.size())
+                                                .arg(dropped.first()));
     };
     QObject::connect(files->model(), &QAbstractItemModel::rowsInserted, status, refresh);
     QObject::connect(files->model(), &QAbstractItemModel::rowsRemoved, status, refresh);

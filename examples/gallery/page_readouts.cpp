@@ -63,7 +63,8 @@ QWidget *createReadoutPage(const GalleryContext &context)
     // caption per channel for the output state.
     auto *panel = new PowerSupplyLCD(4, 4, 2, page);
     panel->setMinimumWidth(360);
-    const QStringList headers{ReadoutPage::tr("CH1"), ReadoutPage::tr("CV"), ReadoutPage::tr("CH2"), ReadoutPage::tr("CV")};
+    const QStringList headers{ReadoutPage::tr("CH1"), ReadoutPage::tr("CV"), ReadoutPage::tr("CH2"),
+                              ReadoutPage::tr("CV")};
     for (int i = 0; i < headers.size(); ++i)
         panel->headerWidget(i)->setText(headers.at(i));
     for (int i = 0; i < 4; ++i) {
@@ -76,8 +77,10 @@ QWidget *createReadoutPage(const GalleryContext &context)
         for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
             panel->setValue(2 * ch, QString::number(supply->voltage(ch), 'f', 3));
             panel->setValue(2 * ch + 1, QString::number(supply->current(ch), 'f', 3));
-            panel->headerWidget(2 * ch + 1)->setText(supply->isCurrentLimited(ch) ? ReadoutPage::tr("CC") : ReadoutPage::tr("CV"));
-            panel->footerWidget(ch)->setText(supply->isOutputOn(ch) ? ReadoutPage::tr("OUTPUT ON") : ReadoutPage::tr("OUTPUT OFF"));
+            panel->headerWidget(2 * ch + 1)
+                ->setText(supply->isCurrentLimited(ch) ? ReadoutPage::tr("CC") : ReadoutPage::tr("CV"));
+            panel->footerWidget(ch)->setText(supply->isOutputOn(ch) ? ReadoutPage::tr("OUTPUT ON")
+                                                                    : ReadoutPage::tr("OUTPUT OFF"));
             // The measurement rows of a channel light up while its output is on.
             panel->measureWidget(2 * ch)->setState(AbstractStateWidget::kEnabled, supply->isOutputOn(ch));
             panel->measureWidget(2 * ch + 1)->setState(AbstractStateWidget::kEnabled, supply->isOutputOn(ch));

@@ -41,10 +41,11 @@ public:
         , m_window(window)
     {
         auto *layout = new QVBoxLayout(this);
-        auto *text = new QLabel(WindowPage::tr("Draws attention to the gallery window: on Windows its caption and task-bar "
-                                               "button flash; elsewhere the window manager marks it as urgent until it is "
-                                               "activated or the time is up. Switch to another window after clicking to see it."),
-                                this);
+        auto *text = new QLabel(
+            WindowPage::tr("Draws attention to the gallery window: on Windows its caption and task-bar "
+                           "button flash; elsewhere the window manager marks it as urgent until it is "
+                           "activated or the time is up. Switch to another window after clicking to see it."),
+            this);
         text->setWordWrap(true);
         layout->addWidget(text);
 
@@ -111,7 +112,8 @@ QGroupBox *createFinderBox(QWidget *parent)
 
     auto *row = new QHBoxLayout;
     auto *names = new QLineEdit(QStringLiteral("QComboBox, QAbstractSpinBox"), box);
-    names->setToolTip(WindowPage::tr("Meta-object class names, fully qualified, separated by commas; empty finds every object"));
+    names->setToolTip(
+        WindowPage::tr("Meta-object class names, fully qualified, separated by commas; empty finds every object"));
     auto *recursive = new QCheckBox(WindowPage::tr("Recursive"), box);
     recursive->setChecked(true);
     auto *find = new QPushButton(WindowPage::tr("Find in main window"), box);
@@ -131,8 +133,8 @@ QGroupBox *createFinderBox(QWidget *parent)
     const auto search = [=]() {
         results->clear();
         QMainWindow *window = WidgetHelper::getTopMainWindow();
-        main->setText(window ? WindowPage::tr("Main window: %1 \"%2\"").arg(QString::fromLatin1(window->metaObject()->className()),
-                                                              window->windowTitle())
+        main->setText(window ? WindowPage::tr("Main window: %1 \"%2\"")
+                                   .arg(QString::fromLatin1(window->metaObject()->className()), window->windowTitle())
                              : WindowPage::tr("No main window."));
         QStringList classes;
         const QStringList parts = names->text().split(QLatin1Char(','), Qt::SkipEmptyParts);
