@@ -11,7 +11,7 @@ set -euo pipefail
 
 base=(cmake ninja-build g++ make pkg-config
       qtbase5-dev qtbase5-dev-tools libqt5test5 qttools5-dev qttools5-dev-tools
-      fonts-dejavu-core fonts-wqy-microhei)
+      fonts-dejavu-core fonts-wqy-microhei qttranslations5-l10n)
 extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool)
 
 wanted=("${base[@]}")

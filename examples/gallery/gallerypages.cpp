@@ -2,17 +2,26 @@
 
 #include <QCoreApplication>
 
+namespace {
+
+// The translation context of the page titles.
+struct GalleryPages
+{
+    Q_DECLARE_TR_FUNCTIONS(GalleryPages)
+};
+
+} // namespace
+
 QList<GalleryPage> galleryPages()
 {
-    const auto tr = [](const char *text) { return QCoreApplication::translate("GalleryPages", text); };
     return {
-        {QStringLiteral("readouts"), tr("Readouts"), createReadoutPage},
-        {QStringLiteral("devchoose"), tr("Connect instrument"), createDevChoosePage},
-        {QStringLiteral("flagpanels"), tr("Flag panels"), createFlagPanelPage},
-        {QStringLiteral("dialogs"), tr("Parameter dialogs"), createDialogPage},
-        {QStringLiteral("gifmessagebox"), tr("GIF message box"), createGIFMessageBoxPage},
-        {QStringLiteral("equipment"), tr("Equipment"), createEquipmentPage},
-        {QStringLiteral("input"), tr("Input"), createInputPage},
-        {QStringLiteral("window"), tr("Window"), createWindowPage},
+        {QStringLiteral("readouts"), GalleryPages::tr("Readouts"), createReadoutPage},
+        {QStringLiteral("devchoose"), GalleryPages::tr("Connect instrument"), createDevChoosePage},
+        {QStringLiteral("flagpanels"), GalleryPages::tr("Flag panels"), createFlagPanelPage},
+        {QStringLiteral("dialogs"), GalleryPages::tr("Parameter dialogs"), createDialogPage},
+        {QStringLiteral("gifmessagebox"), GalleryPages::tr("GIF message box"), createGIFMessageBoxPage},
+        {QStringLiteral("equipment"), GalleryPages::tr("Equipment"), createEquipmentPage},
+        {QStringLiteral("input"), GalleryPages::tr("Input"), createInputPage},
+        {QStringLiteral("window"), GalleryPages::tr("Window"), createWindowPage},
     };
 }

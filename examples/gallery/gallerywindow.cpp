@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QListWidget>
 #include <QStackedWidget>
@@ -58,6 +59,11 @@ void GalleryWindow::buildPages()
         m_list->addItem(page.title);
         m_stack->addWidget(page.create(context));
     }
+    // Wide enough for the longest title in the current language, which the
+    // pages' own minimum widths would otherwise squeeze.
+    const int titles = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 8;
+    m_list->setMinimumWidth(titles);
+    m_list->setMaximumWidth(qMax(180, titles));
     m_list->setCurrentRow(qMin(current, m_pages.size() - 1));
 }
 
@@ -79,6 +85,13 @@ void GalleryWindow::setLanguage(const QString &locale)
             m_translators.append(library);
         else
             delete library;
+        // Qt's own texts (the OK and Cancel of button boxes, context menus).
+        auto *qt = new QTranslator(this);
+        if (qt->load(QLocale(locale), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::location(QLibraryInfo::TranslationsPath)))
+            m_translators.append(qt);
+        else
+            delete qt;
         auto *gallery = new QTranslator(this);
         if (gallery->load(QLocale(locale), QStringLiteral("gallery"), QStringLiteral("_"),
                           QStringLiteral(":/gallery/translations")))

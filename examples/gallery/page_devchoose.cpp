@@ -26,10 +26,11 @@ using rilo::widget::DlgDevChoose;
 
 namespace {
 
-QString tr(const char *text, int n = -1)
+// The page's translation context.
+struct DevChoosePage
 {
-    return QCoreApplication::translate("DevChoosePage", text, nullptr, n);
-}
+    Q_DECLARE_TR_FUNCTIONS(DevChoosePage)
+};
 
 // "kTcpip (6)", or the bare number for a value the enumeration lacks.
 QString enumText(const QMetaObject &scope, const char *name, int value)
@@ -37,7 +38,7 @@ QString enumText(const QMetaObject &scope, const char *name, int value)
     const int index = scope.indexOfEnumerator(name);
     const char *key = index >= 0 ? scope.enumerator(index).valueToKey(value) : nullptr;
     if (!key)
-        return tr("%1 (no enumerator)").arg(value);
+        return DevChoosePage::tr("%1 (no enumerator)").arg(value);
     return QStringLiteral("%1 (%2)").arg(QString::fromLatin1(key)).arg(value);
 }
 
@@ -45,15 +46,15 @@ QString interfaceName(VisaIOInfo::IntfType type)
 {
     switch (type) {
     case VisaIOInfo::kUsb:
-        return tr("USB");
+        return DevChoosePage::tr("USB");
     case VisaIOInfo::kTcpip:
-        return tr("LAN");
+        return DevChoosePage::tr("LAN");
     case VisaIOInfo::kAsrl:
-        return tr("RS232");
+        return DevChoosePage::tr("RS232");
     case VisaIOInfo::kGpib:
-        return tr("GPIB");
+        return DevChoosePage::tr("GPIB");
     }
-    return tr("none chosen");
+    return DevChoosePage::tr("none chosen");
 }
 
 // The VISA resource string an application would open with this record.
@@ -77,7 +78,7 @@ QString resourceString(const VisaIOParam &p)
     case VisaIOInfo::kGpib:
         return QStringLiteral("GPIB0::5::INSTR");
     }
-    return tr("—");
+    return DevChoosePage::tr("—");
 }
 
 struct Preset
@@ -133,7 +134,7 @@ QWidget *createDevChoosePage(const GalleryContext &context)
                                   QStringLiteral("192.168.20.5"), QStringLiteral("10.0.0.25"),
                                   QStringLiteral("169.254.4.17")};
 
-    auto *recordBox = new QGroupBox(tr("I/O parameter record"), page);
+    auto *recordBox = new QGroupBox(DevChoosePage::tr("I/O parameter record"), page);
     auto *form = new QFormLayout(recordBox);
     form->setLabelAlignment(Qt::AlignRight);
     const char *const fieldNames[] = {
@@ -148,7 +149,7 @@ QWidget *createDevChoosePage(const GalleryContext &context)
         auto *value = new QLabel(recordBox);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         value->setMinimumWidth(260);
-        form->addRow(tr(name), value);
+        form->addRow(DevChoosePage::tr(name), value);
         values << value;
     }
     auto *result = new QLabel(recordBox);
@@ -161,10 +162,10 @@ QWidget *createDevChoosePage(const GalleryContext &context)
         const QStringList texts{
             QStringLiteral("%1 — %2").arg(interfaceName(p.intfType),
                                          enumText(VisaIOInfo::staticMetaObject, "IntfType", p.intfType)),
-            p.ipAddress.isEmpty() ? tr("(empty)") : p.ipAddress,
+            p.ipAddress.isEmpty() ? DevChoosePage::tr("(empty)") : p.ipAddress,
             enumText(VisaIOInfo::staticMetaObject, "LanType", p.lanType),
             QString::number(p.port),
-            p.baudRate == 0 ? tr("0 (none chosen)") : QString::number(p.baudRate),
+            p.baudRate == 0 ? DevChoosePage::tr("0 (none chosen)") : QString::number(p.baudRate),
             enumText(VisaSerial::staticMetaObject, "DataBits", p.dataBits),
             enumText(VisaSerial::staticMetaObject, "StopBits", p.stopBits),
             enumText(VisaSerial::staticMetaObject, "Parity", p.parity),
@@ -182,7 +183,7 @@ QWidget *createDevChoosePage(const GalleryContext &context)
 
     // A picture of the dialog as it would open on the record, drawn from a
     // dialog over a copy that is never shown.
-    auto *previewBox = new QGroupBox(tr("The dialog opens like this"), page);
+    auto *previewBox = new QGroupBox(DevChoosePage::tr("The dialog opens like this"), page);
     auto *previewLayout = new QVBoxLayout(previewBox);
     auto *preview = new QLabel(previewBox);
     preview->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -205,33 +206,34 @@ QWidget *createDevChoosePage(const GalleryContext &context)
 
     // Controls: a preset to start from, the suggestions, the dialog.
     auto *controls = new QVBoxLayout;
-    auto *startBox = new QGroupBox(tr("Start from"), page);
+    auto *startBox = new QGroupBox(DevChoosePage::tr("Start from"), page);
     auto *startLayout = new QVBoxLayout(startBox);
     auto *presetBox = new QComboBox(startBox);
     for (const Preset &preset : presets())
-        presetBox->addItem(tr(preset.name));
+        presetBox->addItem(DevChoosePage::tr(preset.name));
     startLayout->addWidget(presetBox);
     controls->addWidget(startBox);
 
-    auto *suggestionBox = new QGroupBox(tr("Address suggestions"), page);
+    auto *suggestionBox = new QGroupBox(DevChoosePage::tr("Address suggestions"), page);
     auto *suggestionLayout = new QVBoxLayout(suggestionBox);
     auto *suggestionList = new QListWidget(suggestionBox);
     suggestionList->addItems(suggestions);
     suggestionList->setSelectionMode(QAbstractItemView::NoSelection);
     suggestionList->setMaximumHeight(110);
     suggestionLayout->addWidget(suggestionList);
-    auto *hint = new QLabel(tr("Typing in the dialog's address field completes from this list."), suggestionBox);
+    auto *hint =
+        new QLabel(DevChoosePage::tr("Typing in the dialog's address field completes from this list."), suggestionBox);
     hint->setWordWrap(true);
     suggestionLayout->addWidget(hint);
     controls->addWidget(suggestionBox);
 
-    auto *open = new QPushButton(tr("Connect…"), page);
+    auto *open = new QPushButton(DevChoosePage::tr("Connect…"), page);
     open->setDefault(true);
     controls->addWidget(open);
     controls->addStretch(1);
     layout->addLayout(controls);
 
-    result->setText(tr("Press Connect… to edit the record in the dialog."));
+    result->setText(DevChoosePage::tr("Press Connect… to edit the record in the dialog."));
 
     QObject::connect(presetBox, QOverload<int>::of(&QComboBox::currentIndexChanged), page,
                      [record, shown, show, result, drawPreview](int index) {
@@ -241,21 +243,23 @@ QWidget *createDevChoosePage(const GalleryContext &context)
                          *record = list.at(index).record;
                          *shown = show({});
                          drawPreview();
-                         result->setText(tr("Press Connect… to edit the record in the dialog."));
+                         result->setText(DevChoosePage::tr("Press Connect… to edit the record in the dialog."));
                      });
-    QObject::connect(open, &QPushButton::clicked, page, [page, record, shown, show, result, suggestions, drawPreview]() {
-        DlgDevChoose dialog(*record, suggestions, page);
-        const int code = dialog.exec();
-        const QStringList before = *shown;
-        *shown = show(before);
-        drawPreview();
-        int changed = 0;
-        for (int i = 0; i < shown->size(); ++i)
-            changed += shown->at(i) != before.value(i) ? 1 : 0;
-        result->setText(code == QDialog::Accepted
-                            ? tr("Accepted: %n field(s) changed, shown in bold.", changed)
-                            : tr("Cancelled: only an interface choice reaches the record (%n field(s) changed).",
-                                 changed));
-    });
+    QObject::connect(
+        open, &QPushButton::clicked, page, [page, record, shown, show, result, suggestions, drawPreview]() {
+            DlgDevChoose dialog(*record, suggestions, page);
+            const int code = dialog.exec();
+            const QStringList before = *shown;
+            *shown = show(before);
+            drawPreview();
+            int changed = 0;
+            for (int i = 0; i < shown->size(); ++i)
+                changed += shown->at(i) != before.value(i) ? 1 : 0;
+            result->setText(
+                code == QDialog::Accepted
+                    ? DevChoosePage::tr("Accepted: %n field(s) changed, shown in bold.", nullptr, changed)
+                    : DevChoosePage::tr("Cancelled: only an interface choice reaches the record (%n field(s) changed).",
+                                        nullptr, changed));
+        });
     return page;
 }

@@ -25,10 +25,11 @@ using rilo::widget::SpinBoxDialog;
 
 namespace {
 
-QString tr(const char *text)
+// The page's translation context.
+struct DialogPage
 {
-    return QCoreApplication::translate("DialogPage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(DialogPage)
+};
 
 QLabel *makeResult(const QString &text, QWidget *parent)
 {
@@ -53,7 +54,7 @@ QWidget *createDialogPage(const GalleryContext &context)
     auto *layout = new QVBoxLayout(page);
 
     // Top: every dialog behind a button, with what the user chose.
-    auto *openBox = new QGroupBox(tr("Open a dialog"), page);
+    auto *openBox = new QGroupBox(DialogPage::tr("Open a dialog"), page);
     auto *grid = new QGridLayout(openBox);
     grid->setColumnStretch(1, 1);
     grid->setVerticalSpacing(14);
@@ -68,15 +69,15 @@ QWidget *createDialogPage(const GalleryContext &context)
     };
 
     // CheckButtonDialog: independent measurement functions, reported click by click.
-    auto functions = addRow(tr("Measurement functions…"), tr("Measuring: Voltage"));
-    const auto chosenFunctions = std::make_shared<QStringList>(QStringList{tr("Voltage")});
+    auto functions = addRow(DialogPage::tr("Measurement functions…"), DialogPage::tr("Measuring: Voltage"));
+    const auto chosenFunctions = std::make_shared<QStringList>(QStringList{DialogPage::tr("Voltage")});
     QObject::connect(functions.first, &QPushButton::clicked, page, [=]() {
-        CheckButtonDialog dialog({{tr("Voltage"), QStringLiteral("VOLT")},
-                                  {tr("Current"), QStringLiteral("CURR")},
-                                  {tr("Power"), QStringLiteral("POW")},
-                                  {tr("Resistance"), QStringLiteral("RES")}},
+        CheckButtonDialog dialog({{DialogPage::tr("Voltage"), QStringLiteral("VOLT")},
+                                  {DialogPage::tr("Current"), QStringLiteral("CURR")},
+                                  {DialogPage::tr("Power"), QStringLiteral("POW")},
+                                  {DialogPage::tr("Resistance"), QStringLiteral("RES")}},
                                  2, window);
-        dialog.setWindowTitle(tr("Measurement functions"));
+        dialog.setWindowTitle(DialogPage::tr("Measurement functions"));
         for (const QString &name : qAsConst(*chosenFunctions))
             dialog.setChecked(name, true);
         QObject::connect(&dialog, &CheckButtonDialog::buttonClicked, functions.second,
@@ -87,20 +88,24 @@ QWidget *createDialogPage(const GalleryContext &context)
                              else
                                  chosenFunctions->removeAll(name);
                              functions.second->setText(chosenFunctions->isEmpty()
-                                                           ? tr("Measuring nothing")
-                                                           : tr("Measuring: %1").arg(chosenFunctions->join(QStringLiteral(", "))));
+                                                           ? DialogPage::tr("Measuring nothing")
+                                                           : DialogPage::tr("Measuring: %1")
+                                                                 .arg(chosenFunctions->join(QStringLiteral(", "))));
                          });
         dialog.exec(); // the user closes the window when done
     });
 
     // CheckButtonDialog_: integration time, record-based, one click reported.
-    auto aperture = addRow(tr("Integration time…"), tr("No integration time chosen yet"));
+    auto aperture = addRow(DialogPage::tr("Integration time…"), DialogPage::tr("No integration time chosen yet"));
     QObject::connect(aperture.first, &QPushButton::clicked, page, [=]() {
-        CheckButtonDialog_ dialog({{tr("0.1 PLC"), 0.1}, {tr("1 PLC"), 1.0}, {tr("10 PLC"), 10.0}, {tr("100 PLC"), 100.0}},
+        CheckButtonDialog_ dialog({{DialogPage::tr("0.1 PLC"), 0.1},
+                                   {DialogPage::tr("1 PLC"), 1.0},
+                                   {DialogPage::tr("10 PLC"), 10.0},
+                                   {DialogPage::tr("100 PLC"), 100.0}},
                                   4, window);
-        dialog.setWindowTitle(tr("Integration time"));
+        dialog.setWindowTitle(DialogPage::tr("Integration time"));
         QObject::connect(&dialog, &CheckButtonDialog_::buttonClicked, &dialog, [&dialog, aperture](QObject *button) {
-            aperture.second->setText(tr("Integration time %1 power-line cycles")
+            aperture.second->setText(DialogPage::tr("Integration time %1 power-line cycles")
                                          .arg(button->property("UserData").toDouble()));
             dialog.accept();
         });
@@ -108,33 +113,34 @@ QWidget *createDialogPage(const GalleryContext &context)
     });
 
     // SpinBoxDialog: one number.
-    auto limit = addRow(tr("Current limit…"), tr("Current limit: 1.50 A"));
+    auto limit = addRow(DialogPage::tr("Current limit…"), DialogPage::tr("Current limit: 1.50 A"));
     const auto limitValue = std::make_shared<double>(1.5);
     QObject::connect(limit.first, &QPushButton::clicked, page, [=]() {
         SpinBoxDialog dialog(window);
-        dialog.setWindowTitle(tr("Current limit in A"));
+        dialog.setWindowTitle(DialogPage::tr("Current limit in A"));
         dialog.setValue(*limitValue);
         if (dialog.exec() == QDialog::Accepted) {
             *limitValue = dialog.value();
-            limit.second->setText(tr("Current limit: %1 A").arg(*limitValue, 0, 'f', 2));
+            limit.second->setText(DialogPage::tr("Current limit: %1 A").arg(*limitValue, 0, 'f', 2));
         }
     });
 
     // CheckButtonAndSpinBoxDialog: a range and a voltage together.
-    auto range = addRow(tr("Range and voltage…"), tr("Range 30 V, output 12.00 V"));
+    auto range = addRow(DialogPage::tr("Range and voltage…"), DialogPage::tr("Range 30 V, output 12.00 V"));
     QObject::connect(range.first, &QPushButton::clicked, page, [=]() {
         QScopedPointer<CheckButtonAndSpinBoxDialog> dialog(
             CheckButtonAndSpinBoxDialog::makeInstance(rangeRecords(), 3, window));
-        dialog->setWindowTitle(tr("Range and voltage"));
+        dialog->setWindowTitle(DialogPage::tr("Range and voltage"));
         dialog->setValueRange(0, 60);
-        dialog->setSuffix(tr("V"));
+        dialog->setSuffix(DialogPage::tr("V"));
         dialog->setValue(supply->setVoltage(0));
         dialog->setCheck(QVariant(30.0));
         if (dialog->exec() == QDialog::Accepted) {
             const QVariant chosen = dialog->checked();
-            range.second->setText(chosen.isValid()
-                                      ? tr("Range %1 V, output %2 V").arg(chosen.toDouble()).arg(dialog->value(), 0, 'f', 2)
-                                      : tr("No range chosen, output %1 V").arg(dialog->value(), 0, 'f', 2));
+            range.second->setText(
+                chosen.isValid()
+                    ? DialogPage::tr("Range %1 V, output %2 V").arg(chosen.toDouble()).arg(dialog->value(), 0, 'f', 2)
+                    : DialogPage::tr("No range chosen, output %1 V").arg(dialog->value(), 0, 'f', 2));
         }
     });
     layout->addWidget(openBox);
@@ -142,13 +148,14 @@ QWidget *createDialogPage(const GalleryContext &context)
     // Below: dialogs embedded as widgets (a dialog given Qt::Widget after
     // construction becomes an ordinary child widget).
     auto *right = new QHBoxLayout;
-    auto *switchBox = new QGroupBox(tr("Output switch: a CheckButtonDialog embedded"), page);
+    auto *switchBox = new QGroupBox(DialogPage::tr("Output switch: a CheckButtonDialog embedded"), page);
     auto *switchLayout = new QVBoxLayout(switchBox);
-    auto *outputs = new CheckButtonDialog({{tr("CH1 output"), 0}, {tr("CH2 output"), 1}}, 0, switchBox);
+    auto *outputs =
+        new CheckButtonDialog({{DialogPage::tr("CH1 output"), 0}, {DialogPage::tr("CH2 output"), 1}}, 0, switchBox);
     outputs->setWindowFlags(Qt::Widget);
     switchLayout->addWidget(outputs);
-    auto *switchNote = makeResult(tr("The buttons follow the simulated supply; clicking one switches its output."),
-                                  switchBox);
+    auto *switchNote = makeResult(
+        DialogPage::tr("The buttons follow the simulated supply; clicking one switches its output."), switchBox);
     switchLayout->addWidget(switchNote);
     QObject::connect(outputs, &CheckButtonDialog::buttonClicked, supply, [supply](CheckButtonDialog::TParam &param) {
         supply->setOutputOn(std::get<1>(param).toInt(), std::get<2>(param)->isChecked());
@@ -163,19 +170,19 @@ QWidget *createDialogPage(const GalleryContext &context)
     switchLayout->addStretch(1);
     right->addWidget(switchBox, 1);
 
-    auto *formBox = new QGroupBox(tr("Range and voltage: a CheckButtonAndSpinBoxDialog embedded"), page);
+    auto *formBox = new QGroupBox(DialogPage::tr("Range and voltage: a CheckButtonAndSpinBoxDialog embedded"), page);
     auto *formLayout = new QVBoxLayout(formBox);
     CheckButtonAndSpinBoxDialog *form = CheckButtonAndSpinBoxDialog::makeInstance(rangeRecords(), 3, formBox);
     form->setWindowFlags(Qt::Widget);
     form->setValueRange(0, 60);
-    form->setSuffix(tr("V"));
+    form->setSuffix(DialogPage::tr("V"));
     form->setValue(12.0);
     form->setCheck(QVariant(30.0));
     formLayout->addWidget(form);
-    auto *applied = makeResult(tr("Press OK to apply."), formBox);
+    auto *applied = makeResult(DialogPage::tr("Press OK to apply."), formBox);
     formLayout->addWidget(applied);
     QObject::connect(form, &QDialog::accepted, applied, [form, applied]() {
-        applied->setText(tr("Applied: range %1 V, output %2 V")
+        applied->setText(DialogPage::tr("Applied: range %1 V, output %2 V")
                              .arg(form->checked().toDouble())
                              .arg(form->value(), 0, 'f', 2));
         form->show(); // accepting hides a dialog; this one lives in the page

@@ -30,21 +30,23 @@ using rilo::widget::UpdateInfo;
 
 namespace {
 
-QString tr(const char *text)
+// The page's translation context.
+struct EquipmentPage
 {
-    return QCoreApplication::translate("EquipmentPage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(EquipmentPage)
+};
 
 QWidget *notFoundPage(const QString &path, const QString &reason)
 {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *message = new QLabel(tr("<h3>The example equipment plug-in could not be loaded</h3>"
-                                  "<p>Looked for it at <tt>%1</tt>:<br>%2</p>"
-                                  "<p>Build the target <tt>rilo_equipment_simsupply</tt> "
-                                  "(it is part of every build with examples or tests) and start the gallery again.</p>")
-                                   .arg(path.toHtmlEscaped(), reason.toHtmlEscaped()),
-                               page);
+    auto *message = new QLabel(
+        EquipmentPage::tr("<h3>The example equipment plug-in could not be loaded</h3>"
+                          "<p>Looked for it at <tt>%1</tt>:<br>%2</p>"
+                          "<p>Build the target <tt>rilo_equipment_simsupply</tt> "
+                          "(it is part of every build with examples or tests) and start the gallery again.</p>")
+            .arg(path.toHtmlEscaped(), reason.toHtmlEscaped()),
+        page);
     message->setWordWrap(true);
     layout->addWidget(message);
     layout->addStretch(1);
@@ -57,13 +59,13 @@ QWidget *createEquipmentPage(const GalleryContext &)
 {
     const QString path = QStringLiteral(RILO_GALLERY_EQUIPMENT_PLUGIN);
     if (!QFileInfo::exists(path))
-        return notFoundPage(path, tr("There is no such file."));
+        return notFoundPage(path, EquipmentPage::tr("There is no such file."));
 
     auto *page = new QWidget;
     auto *loader = new QPluginLoader(path, page);
     if (loader->metaData().value(QStringLiteral("IID")).toString() != QStringLiteral(RILO_WIDGET_EQUIPMENT_IID)) {
         delete page;
-        return notFoundPage(path, tr("The file is not an equipment plug-in."));
+        return notFoundPage(path, EquipmentPage::tr("The file is not an equipment plug-in."));
     }
     auto *plugin = qobject_cast<IEquipment *>(loader->instance());
     if (!plugin) {
@@ -83,16 +85,18 @@ QWidget *createEquipmentPage(const GalleryContext &)
     // What the plug-in says about itself.
     const QList<ModelInfo> models = plugin->models();
     const ModelInfo model = models.value(0);
-    auto *infoBox = new QGroupBox(tr("Plug-in"), page);
+    auto *infoBox = new QGroupBox(EquipmentPage::tr("Plug-in"), page);
     auto *info = new QFormLayout(infoBox);
-    info->addRow(tr("File"), new QLabel(QFileInfo(path).fileName(), infoBox));
-    info->addRow(tr("Model"), new QLabel(model.name(), infoBox));
+    info->addRow(EquipmentPage::tr("File"), new QLabel(QFileInfo(path).fileName(), infoBox));
+    info->addRow(EquipmentPage::tr("Model"), new QLabel(model.name(), infoBox));
     const UpdateInfo *latest = model.latestUpdate();
-    info->addRow(tr("Latest"), new QLabel(latest ? tr("%1 of %2").arg(latest->version, latest->date.toString(Qt::ISODate))
-                                                 : tr("none"),
-                                          infoBox));
+    info->addRow(EquipmentPage::tr("Latest"),
+                 new QLabel(latest
+                                ? EquipmentPage::tr("%1 of %2").arg(latest->version, latest->date.toString(Qt::ISODate))
+                                : EquipmentPage::tr("none"),
+                            infoBox));
     auto *history = new QTreeWidget(infoBox);
-    history->setHeaderLabels({tr("Version"), tr("Date"), tr("Notes")});
+    history->setHeaderLabels({EquipmentPage::tr("Version"), EquipmentPage::tr("Date"), EquipmentPage::tr("Notes")});
     history->setRootIsDecorated(false);
     const QList<UpdateInfo> updates = model.updateInfos();
     for (const UpdateInfo &update : updates) {
@@ -107,14 +111,14 @@ QWidget *createEquipmentPage(const GalleryContext &)
     side->addWidget(infoBox);
 
     // The signals of every window, as a host would log them.
-    auto *eventBox = new QGroupBox(tr("Window signals"), page);
+    auto *eventBox = new QGroupBox(EquipmentPage::tr("Window signals"), page);
     auto *events = new QVBoxLayout(eventBox);
     auto *log = new QListWidget(eventBox);
     events->addWidget(log);
     const auto logEvent = [log](const QString &what, const QSharedPointer<EquipmentInfo> &equipment) {
         log->addItem(QStringLiteral("%1  %2  %3")
                          .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")), what,
-                              equipment ? equipment->serialNumber : tr("(none)")));
+                              equipment ? equipment->serialNumber : EquipmentPage::tr("(none)")));
         log->scrollToBottom();
     };
 
@@ -129,10 +133,12 @@ QWidget *createEquipmentPage(const GalleryContext &)
         if (!window)
             return;
         // Closed windows stay (hidden) so that "Show closed" can bring them back.
-        QObject::connect(window, &EquipmentWindow::opened, log,
-                         [logEvent](const QSharedPointer<EquipmentInfo> &e) { logEvent(tr("opened"), e); });
-        QObject::connect(window, &EquipmentWindow::closed, log,
-                         [logEvent](const QSharedPointer<EquipmentInfo> &e) { logEvent(tr("closed"), e); });
+        QObject::connect(window, &EquipmentWindow::opened, log, [logEvent](const QSharedPointer<EquipmentInfo> &e) {
+            logEvent(EquipmentPage::tr("opened"), e);
+        });
+        QObject::connect(window, &EquipmentWindow::closed, log, [logEvent](const QSharedPointer<EquipmentInfo> &e) {
+            logEvent(EquipmentPage::tr("closed"), e);
+        });
         area->addSubWindow(window);
         window->resize(300, 310);
         // Each new window below and to the right of the one before, the first
@@ -143,9 +149,9 @@ QWidget *createEquipmentPage(const GalleryContext &)
     };
 
     auto *buttons = new QHBoxLayout;
-    auto *open = new QPushButton(tr("Open unit"), eventBox);
-    auto *reopen = new QPushButton(tr("Show closed"), eventBox);
-    auto *tile = new QPushButton(tr("Tile"), eventBox);
+    auto *open = new QPushButton(EquipmentPage::tr("Open unit"), eventBox);
+    auto *reopen = new QPushButton(EquipmentPage::tr("Show closed"), eventBox);
+    auto *tile = new QPushButton(EquipmentPage::tr("Tile"), eventBox);
     buttons->addWidget(open);
     buttons->addWidget(reopen);
     buttons->addWidget(tile);
@@ -159,8 +165,11 @@ QWidget *createEquipmentPage(const GalleryContext &)
             window->show();
     });
 
-    infoBox->setFixedWidth(290);
-    eventBox->setFixedWidth(290);
+    // One width for the side column, wide enough for the buttons' texts in
+    // every language.
+    const int sideWidth = qMax(290, eventBox->minimumSizeHint().width());
+    infoBox->setFixedWidth(sideWidth);
+    eventBox->setFixedWidth(sideWidth);
 
     openUnit();
     openUnit();

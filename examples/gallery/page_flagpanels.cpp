@@ -20,10 +20,11 @@ using rilo::widget::FlagPanelText;
 
 namespace {
 
-QString tr(const char *text)
+// The page's translation context.
+struct FlagPanelPage
 {
-    return QCoreApplication::translate("FlagPanelPage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(FlagPanelPage)
+};
 
 struct LampColour
 {
@@ -53,9 +54,9 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
 
-    auto *intro = new QLabel(tr("Flag panels showing the simulated two-channel supply. "
-                                "Click a channel's panel to switch its output; click the "
-                                "Output lamps to switch both."),
+    auto *intro = new QLabel(FlagPanelPage::tr("Flag panels showing the simulated two-channel supply. "
+                                               "Click a channel's panel to switch its output; click the "
+                                               "Output lamps to switch both."),
                              page);
     intro->setWordWrap(true);
     layout->addWidget(intro);
@@ -69,11 +70,11 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
         QFont font = panel->font();
         font.setPixelSize(17);
         panel->setFont(font);
-        panel->setTitle(tr("CH%1").arg(ch + 1));
+        panel->setTitle(FlagPanelPage::tr("CH%1").arg(ch + 1));
         panel->setSplitLineColor(lineColours[ch]);
         panel->setMinimumHeight(86);
         panel->setCursor(Qt::PointingHandCursor);
-        panel->setToolTip(tr("Click to switch the output of CH%1").arg(ch + 1));
+        panel->setToolTip(FlagPanelPage::tr("Click to switch the output of CH%1").arg(ch + 1));
         QObject::connect(panel, &FlagPanel::clicked, supply,
                          [supply, ch]() { supply->setOutputOn(ch, !supply->isOutputOn(ch)); });
         channelRow->addWidget(panel);
@@ -84,11 +85,11 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
     // Set points and power, one flag per channel.
     auto *setRow = new QHBoxLayout;
     auto *setVoltage = new FlagPanelText(page);
-    setVoltage->setTitle(tr("Voltage set point"));
+    setVoltage->setTitle(FlagPanelPage::tr("Voltage set point"));
     auto *setCurrent = new FlagPanelText(page);
-    setCurrent->setTitle(tr("Current limit"));
+    setCurrent->setTitle(FlagPanelPage::tr("Current limit"));
     auto *power = new FlagPanelText(page);
-    power->setTitle(tr("Output power"));
+    power->setTitle(FlagPanelPage::tr("Output power"));
     const QList<FlagPanelText *> setPanels{setVoltage, setCurrent, power};
     for (FlagPanelText *panel : setPanels) {
         panel->setMinimumHeight(72);
@@ -99,13 +100,13 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
     // Lamps: one column per channel, with a text panel as the legend.
     auto *lampRow = new QHBoxLayout;
     auto *legend = new FlagPanelText(page);
-    legend->setTitle(tr("Channel"));
+    legend->setTitle(FlagPanelPage::tr("Channel"));
     legend->setMinimumHeight(84);
-    legend->setFlag(tr("CH1"), 0);
-    legend->setFlag(tr("CH2"), 1);
-    auto *output = makeLamps(tr("Output"), page);
-    auto *cv = makeLamps(tr("Constant voltage"), page);
-    auto *cc = makeLamps(tr("Constant current"), page);
+    legend->setFlag(FlagPanelPage::tr("CH1"), 0);
+    legend->setFlag(FlagPanelPage::tr("CH2"), 1);
+    auto *output = makeLamps(FlagPanelPage::tr("Output"), page);
+    auto *cv = makeLamps(FlagPanelPage::tr("Constant voltage"), page);
+    auto *cc = makeLamps(FlagPanelPage::tr("Constant current"), page);
     output->setCursor(Qt::PointingHandCursor);
     QObject::connect(output, &FlagPanel::clicked, supply, [supply]() {
         const bool anyOn = supply->isOutputOn(0) || supply->isOutputOn(1);
@@ -118,16 +119,16 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
     layout->addLayout(lampRow);
 
     // Controls.
-    auto *controls = new QGroupBox(tr("Panel settings"), page);
+    auto *controls = new QGroupBox(FlagPanelPage::tr("Panel settings"), page);
     auto *form = new QFormLayout(controls);
     auto *colours = new QComboBox(controls);
     for (const LampColour &c : kLampColours)
-        colours->addItem(tr(c.name));
-    form->addRow(tr("Lamp colour when on"), colours);
-    auto *blank = new QCheckBox(tr("Blank every flag and hold the display"), controls);
-    form->addRow(tr("Display"), blank);
-    auto *last = new QLabel(tr("No panel clicked yet."), controls);
-    form->addRow(tr("Last click"), last);
+        colours->addItem(FlagPanelPage::tr(c.name));
+    form->addRow(FlagPanelPage::tr("Lamp colour when on"), colours);
+    auto *blank = new QCheckBox(FlagPanelPage::tr("Blank every flag and hold the display"), controls);
+    form->addRow(FlagPanelPage::tr("Display"), blank);
+    auto *last = new QLabel(FlagPanelPage::tr("No panel clicked yet."), controls);
+    form->addRow(FlagPanelPage::tr("Last click"), last);
     layout->addWidget(controls);
     layout->addStretch(1);
 
@@ -145,13 +146,14 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
             const bool on = supply->isOutputOn(ch);
             const bool limited = supply->isCurrentLimited(ch);
             FlagPanelText *panel = channels.at(ch);
-            panel->setFlag(tr("%1 V").arg(supply->voltage(ch), 0, 'f', 3), 0);
-            panel->setFlag(tr("%1 A").arg(supply->current(ch), 0, 'f', 3), 1);
-            panel->setFlag(on ? (limited ? tr("CC") : tr("CV")) : tr("—"), 2);
-            panel->setFlag(on ? tr("ON") : tr("OFF"), 3);
-            setVoltage->setFlag(tr("%1 V").arg(supply->setVoltage(ch), 0, 'f', 3), ch);
-            setCurrent->setFlag(tr("%1 A").arg(supply->setCurrent(ch), 0, 'f', 3), ch);
-            power->setFlag(tr("%1 W").arg(supply->voltage(ch) * supply->current(ch), 0, 'f', 2), ch);
+            panel->setFlag(FlagPanelPage::tr("%1 V").arg(supply->voltage(ch), 0, 'f', 3), 0);
+            panel->setFlag(FlagPanelPage::tr("%1 A").arg(supply->current(ch), 0, 'f', 3), 1);
+            panel->setFlag(on ? (limited ? FlagPanelPage::tr("CC") : FlagPanelPage::tr("CV")) : FlagPanelPage::tr("—"),
+                           2);
+            panel->setFlag(on ? FlagPanelPage::tr("ON") : FlagPanelPage::tr("OFF"), 3);
+            setVoltage->setFlag(FlagPanelPage::tr("%1 V").arg(supply->setVoltage(ch), 0, 'f', 3), ch);
+            setCurrent->setFlag(FlagPanelPage::tr("%1 A").arg(supply->setCurrent(ch), 0, 'f', 3), ch);
+            power->setFlag(FlagPanelPage::tr("%1 W").arg(supply->voltage(ch) * supply->current(ch), 0, 'f', 2), ch);
             output->setFlag(on, ch);
             cv->setFlag(on && !limited, ch);
             cc->setFlag(limited, ch);
@@ -167,20 +169,21 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
                                      static_cast<FlagPanel *>(setCurrent), static_cast<FlagPanel *>(power)})
                 panel->clearFlags();
         } else {
-            legend->setFlag(tr("CH1"), 0);
-            legend->setFlag(tr("CH2"), 1);
+            legend->setFlag(FlagPanelPage::tr("CH1"), 0);
+            legend->setFlag(FlagPanelPage::tr("CH2"), 1);
             refresh();
         }
     });
     for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
         QObject::connect(channels.at(ch), &FlagPanel::clicked, last, [last, supply, ch]() {
-            last->setText(tr("CH%1 panel: output switched %2")
+            last->setText(FlagPanelPage::tr("CH%1 panel: output switched %2")
                               .arg(ch + 1)
-                              .arg(supply->isOutputOn(ch) ? tr("on") : tr("off")));
+                              .arg(supply->isOutputOn(ch) ? FlagPanelPage::tr("on") : FlagPanelPage::tr("off")));
         });
     }
     QObject::connect(output, &FlagPanel::clicked, last, [last, supply]() {
-        last->setText(tr("Output lamps: both outputs switched %1").arg(supply->isOutputOn(0) ? tr("on") : tr("off")));
+        last->setText(FlagPanelPage::tr("Output lamps: both outputs switched %1")
+                          .arg(supply->isOutputOn(0) ? FlagPanelPage::tr("on") : FlagPanelPage::tr("off")));
     });
     refresh();
     return page;

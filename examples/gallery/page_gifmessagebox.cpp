@@ -16,21 +16,23 @@ using rilo::widget::GIFMessageBox;
 
 namespace {
 
-QString tr(const char *text)
+// The page's translation context.
+struct GIFMessageBoxPage
 {
-    return QCoreApplication::translate("GIFMessageBoxPage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(GIFMessageBoxPage)
+};
 
 const QString kCalibratorGif = QStringLiteral(":/animations/calibrator.gif");
 const QString kInstrumentGif = QStringLiteral(":/animations/instrument.gif");
 
 QString message(const SimulatedSupply *supply)
 {
-    return tr("### Zero the instrument\n\n"
-              "Connect the **calibrator** output to the input of the **instrument** and press **OK**. "
-              "The instrument then measures the reference and stores its offset.\n\n"
-              "- Calibrator: %1 V reference\n"
-              "- Instrument: channel CH1, now reading %2 V\n")
+    return GIFMessageBoxPage::tr(
+               "### Zero the instrument\n\n"
+               "Connect the **calibrator** output to the input of the **instrument** and press **OK**. "
+               "The instrument then measures the reference and stores its offset.\n\n"
+               "- Calibrator: %1 V reference\n"
+               "- Instrument: channel CH1, now reading %2 V\n")
         .arg(supply->setVoltage(0), 0, 'f', 3)
         .arg(supply->voltage(0), 0, 'f', 3);
 }
@@ -62,10 +64,11 @@ QWidget *createGIFMessageBoxPage(const GalleryContext &context)
     auto *layout = new QVBoxLayout(page);
 
     auto *controls = new QHBoxLayout;
-    auto *open = new QPushButton(tr("Open as dialog…"), page);
-    auto *pause = new QPushButton(tr("Stop animations"), page);
+    auto *open = new QPushButton(GIFMessageBoxPage::tr("Open as dialog…"), page);
+    auto *pause = new QPushButton(GIFMessageBoxPage::tr("Stop animations"), page);
     pause->setCheckable(true);
-    auto *result = new QLabel(tr("The preview below is the message box itself, embedded in the page."), page);
+    auto *result =
+        new QLabel(GIFMessageBoxPage::tr("The preview below is the message box itself, embedded in the page."), page);
     controls->addWidget(open);
     controls->addWidget(pause);
     controls->addWidget(result, 1);
@@ -79,7 +82,8 @@ QWidget *createGIFMessageBoxPage(const GalleryContext &context)
     centrePictures(preview);
     layout->addWidget(preview, 1);
     QObject::connect(preview, &QDialog::finished, page, [preview, result](int code) {
-        result->setText(code == QDialog::Accepted ? tr("Preview: OK pressed") : tr("Preview: Cancel pressed"));
+        result->setText(code == QDialog::Accepted ? GIFMessageBoxPage::tr("Preview: OK pressed")
+                                                  : GIFMessageBoxPage::tr("Preview: Cancel pressed"));
         preview->show();
     });
     QObject::connect(pause, &QPushButton::toggled, preview, [preview, pause](bool stopped) {
@@ -87,17 +91,17 @@ QWidget *createGIFMessageBoxPage(const GalleryContext &context)
             preview->stop();
         else
             preview->start();
-        pause->setText(stopped ? tr("Start animations") : tr("Stop animations"));
+        pause->setText(stopped ? GIFMessageBoxPage::tr("Start animations") : GIFMessageBoxPage::tr("Stop animations"));
     });
 
     QObject::connect(open, &QPushButton::clicked, page, [window, supply, result]() {
         GIFMessageBox box(window);
-        box.setWindowTitle(tr("Zero the instrument"));
+        box.setWindowTitle(GIFMessageBoxPage::tr("Zero the instrument"));
         fill(&box, supply);
         centrePictures(&box);
         const int code = box.exec();
-        result->setText(code == QDialog::Accepted ? tr("Dialog: accepted, offset stored")
-                                                  : tr("Dialog: cancelled"));
+        result->setText(code == QDialog::Accepted ? GIFMessageBoxPage::tr("Dialog: accepted, offset stored")
+                                                  : GIFMessageBoxPage::tr("Dialog: cancelled"));
     });
     return page;
 }

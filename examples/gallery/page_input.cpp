@@ -27,10 +27,11 @@ using rilo::widget::measure::ValueWidget;
 
 namespace {
 
-QString tr(const char *text)
+// The page's translation context.
+struct InputPage
 {
-    return QCoreApplication::translate("InputPage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(InputPage)
+};
 
 QStringList splitSuffixes(const QString &text)
 {
@@ -45,7 +46,7 @@ QStringList splitSuffixes(const QString &text)
 
 QGroupBox *createFileBox(QWidget *parent)
 {
-    auto *box = new QGroupBox(tr("Measurement files (drop files from a file manager)"), parent);
+    auto *box = new QGroupBox(InputPage::tr("Measurement files (drop files from a file manager)"), parent);
     auto *layout = new QVBoxLayout(box);
 
     auto *files = new CComboBox(box);
@@ -61,21 +62,22 @@ QGroupBox *createFileBox(QWidget *parent)
     form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     auto *suffixes = new QLineEdit(files->suffixes().join(QStringLiteral(", ")), box);
     suffixes->setMinimumWidth(220);
-    suffixes->setPlaceholderText(tr("every file"));
+    suffixes->setPlaceholderText(InputPage::tr("every file"));
     auto *bound = new QSpinBox(box);
     bound->setRange(1, 50);
     bound->setValue(files->maxCount());
-    auto *allow = new QCheckBox(tr("Accept drops"), box);
+    auto *allow = new QCheckBox(InputPage::tr("Accept drops"), box);
     allow->setChecked(files->allowDrop());
-    form->addRow(tr("Suffixes"), suffixes);
-    form->addRow(tr("Most entries"), bound);
+    form->addRow(InputPage::tr("Suffixes"), suffixes);
+    form->addRow(InputPage::tr("Most entries"), bound);
     form->addRow(QString(), allow);
     layout->addLayout(form);
 
-    auto *hint = new QLabel(tr("Drop files with an accepted suffix onto the list: they go on top in the order of "
-                               "the drag, the first one selected. A path already listed is not added twice, and "
-                               "the oldest entries make room at the bottom."),
-                            box);
+    auto *hint =
+        new QLabel(InputPage::tr("Drop files with an accepted suffix onto the list: they go on top in the order of "
+                                 "the drag, the first one selected. A path already listed is not added twice, and "
+                                 "the oldest entries make room at the bottom."),
+                   box);
     hint->setWordWrap(true);
     layout->addWidget(hint);
     auto *status = new QLabel(box);
@@ -89,13 +91,14 @@ QGroupBox *createFileBox(QWidget *parent)
 
     const auto refresh = [files, status]() {
         const QStringList dropped = files->urls();
-        status->setText(dropped.isEmpty()
-                            ? tr("%1 of at most %2 entries. Nothing dropped yet.").arg(files->count()).arg(files->maxCount())
-                            : tr("%1 of at most %2 entries. Last drop: %3 file(s), first %4.")
-                                  .arg(files->count())
-                                  .arg(files->maxCount())
-                                  .arg(dropped.size())
-                                  .arg(dropped.first()));
+        status->setText(dropped.isEmpty() ? InputPage::tr("%1 of at most %2 entries. Nothing dropped yet.")
+                                                .arg(files->count())
+                                                .arg(files->maxCount())
+                                          : InputPage::tr("%1 of at most %2 entries. Last drop: %3 file(s), first %4.")
+                                                .arg(files->count())
+                                                .arg(files->maxCount())
+                                                .arg(dropped.size())
+                                                .arg(dropped.first()));
     };
     QObject::connect(files->model(), &QAbstractItemModel::rowsInserted, status, refresh);
     QObject::connect(files->model(), &QAbstractItemModel::rowsRemoved, status, refresh);
@@ -107,7 +110,7 @@ QGroupBox *createFileBox(QWidget *parent)
 
 QGroupBox *createOutputBox(SimulatedSupply *supply, QWidget *parent)
 {
-    auto *box = new QGroupBox(tr("Supply outputs (on/off selectors)"), parent);
+    auto *box = new QGroupBox(InputPage::tr("Supply outputs (on/off selectors)"), parent);
     auto *layout = new QVBoxLayout(box);
     auto *grid = new QFormLayout;
     layout->addLayout(grid);
@@ -120,8 +123,8 @@ QGroupBox *createOutputBox(SimulatedSupply *supply, QWidget *parent)
         auto *selector = new CCheckbox(box);
         if (ch == 1) {
             // Renamed states: the selector speaks the instrument's language.
-            selector->setCheckedText(tr("Enabled"));
-            selector->setUnCheckedText(tr("Disabled"));
+            selector->setCheckedText(InputPage::tr("Enabled"));
+            selector->setUnCheckedText(InputPage::tr("Disabled"));
         }
         selector->setChecked(supply->isOutputOn(ch));
         selector->setMinimumWidth(110);
@@ -135,11 +138,11 @@ QGroupBox *createOutputBox(SimulatedSupply *supply, QWidget *parent)
         lamp->setState(AbstractStateWidget::kEnabled, supply->isOutputOn(ch));
         row->addWidget(selector);
         row->addWidget(lamp, 1);
-        grid->addRow(tr("CH%1").arg(ch + 1), row);
+        grid->addRow(InputPage::tr("CH%1").arg(ch + 1), row);
 
         QObject::connect(selector, &CCheckbox::toggled, supply, [supply, ch, log](bool on) {
             supply->setOutputOn(ch, on);
-            log->addItem(tr("%1  CH%2 toggled(%3)")
+            log->addItem(InputPage::tr("%1  CH%2 toggled(%3)")
                              .arg(QTime::currentTime().toString(QStringLiteral("HH:mm:ss")))
                              .arg(ch + 1)
                              .arg(on ? QStringLiteral("true") : QStringLiteral("false")));
@@ -154,7 +157,7 @@ QGroupBox *createOutputBox(SimulatedSupply *supply, QWidget *parent)
         QObject::connect(supply, &SimulatedSupply::updated, lamp, refresh);
         refresh();
     }
-    layout->addWidget(new QLabel(tr("toggled() as the selectors emit it:"), box));
+    layout->addWidget(new QLabel(InputPage::tr("toggled() as the selectors emit it:"), box));
     layout->addWidget(log);
     return box;
 }

@@ -22,10 +22,11 @@ using rilo::widget::measure::PowerSupplyLCD;
 
 namespace {
 
-QString tr(const char *text)
+// The page's translation context.
+struct ReadoutPage
 {
-    return QCoreApplication::translate("ReadoutPage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(ReadoutPage)
+};
 
 struct Scheme
 {
@@ -62,7 +63,8 @@ QWidget *createReadoutPage(const GalleryContext &context)
     // caption per channel for the output state.
     auto *panel = new PowerSupplyLCD(4, 4, 2, page);
     panel->setMinimumWidth(360);
-    const QStringList headers{tr("CH1"), tr("CV"), tr("CH2"), tr("CV")};
+    const QStringList headers{ReadoutPage::tr("CH1"), ReadoutPage::tr("CV"), ReadoutPage::tr("CH2"),
+                              ReadoutPage::tr("CV")};
     for (int i = 0; i < headers.size(); ++i)
         panel->headerWidget(i)->setText(headers.at(i));
     for (int i = 0; i < 4; ++i) {
@@ -75,8 +77,10 @@ QWidget *createReadoutPage(const GalleryContext &context)
         for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
             panel->setValue(2 * ch, QString::number(supply->voltage(ch), 'f', 3));
             panel->setValue(2 * ch + 1, QString::number(supply->current(ch), 'f', 3));
-            panel->headerWidget(2 * ch + 1)->setText(supply->isCurrentLimited(ch) ? tr("CC") : tr("CV"));
-            panel->footerWidget(ch)->setText(supply->isOutputOn(ch) ? tr("OUTPUT ON") : tr("OUTPUT OFF"));
+            panel->headerWidget(2 * ch + 1)
+                ->setText(supply->isCurrentLimited(ch) ? ReadoutPage::tr("CC") : ReadoutPage::tr("CV"));
+            panel->footerWidget(ch)->setText(supply->isOutputOn(ch) ? ReadoutPage::tr("OUTPUT ON")
+                                                                    : ReadoutPage::tr("OUTPUT OFF"));
             // The measurement rows of a channel light up while its output is on.
             panel->measureWidget(2 * ch)->setState(AbstractStateWidget::kEnabled, supply->isOutputOn(ch));
             panel->measureWidget(2 * ch + 1)->setState(AbstractStateWidget::kEnabled, supply->isOutputOn(ch));
@@ -88,10 +92,10 @@ QWidget *createReadoutPage(const GalleryContext &context)
 
     // Controls.
     auto *controls = new QVBoxLayout;
-    auto *stateBox = new QGroupBox(tr("Panel state"), page);
+    auto *stateBox = new QGroupBox(ReadoutPage::tr("Panel state"), page);
     auto *stateForm = new QVBoxLayout(stateBox);
-    auto *active = new QCheckBox(tr("Active (ring and captions)"), stateBox);
-    auto *enabled = new QCheckBox(tr("Enabled (whole panel)"), stateBox);
+    auto *active = new QCheckBox(ReadoutPage::tr("Active (ring and captions)"), stateBox);
+    auto *enabled = new QCheckBox(ReadoutPage::tr("Enabled (whole panel)"), stateBox);
     stateForm->addWidget(active);
     stateForm->addWidget(enabled);
     QObject::connect(active, &QCheckBox::toggled, panel,
@@ -101,27 +105,27 @@ QWidget *createReadoutPage(const GalleryContext &context)
     active->setChecked(true);
     controls->addWidget(stateBox);
 
-    auto *outputBox = new QGroupBox(tr("Simulated supply"), page);
+    auto *outputBox = new QGroupBox(ReadoutPage::tr("Simulated supply"), page);
     auto *outputForm = new QVBoxLayout(outputBox);
     for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
-        auto *output = new QCheckBox(tr("Output CH%1").arg(ch + 1), outputBox);
+        auto *output = new QCheckBox(ReadoutPage::tr("Output CH%1").arg(ch + 1), outputBox);
         output->setChecked(supply->isOutputOn(ch));
         QObject::connect(output, &QCheckBox::toggled, supply, [supply, ch](bool on) { supply->setOutputOn(ch, on); });
         outputForm->addWidget(output);
     }
     controls->addWidget(outputBox);
 
-    auto *colorBox = new QGroupBox(tr("Colour pairs"), page);
+    auto *colorBox = new QGroupBox(ReadoutPage::tr("Colour pairs"), page);
     auto *colorForm = new QFormLayout(colorBox);
     auto *schemes = new QComboBox(colorBox);
     for (const Scheme &s : kSchemes)
-        schemes->addItem(tr(s.name));
+        schemes->addItem(ReadoutPage::tr(s.name));
     QObject::connect(schemes, QOverload<int>::of(&QComboBox::currentIndexChanged), panel,
                      [panel](int index) { applyScheme(panel, kSchemes[qBound(0, index, 2)]); });
-    colorForm->addRow(tr("Scheme"), schemes);
+    colorForm->addRow(ReadoutPage::tr("Scheme"), schemes);
 
     const auto addPicker = [&](const QString &label, AbstractStateWidget::State state, bool on) {
-        auto *button = new QPushButton(tr("Choose…"), colorBox);
+        auto *button = new QPushButton(ReadoutPage::tr("Choose…"), colorBox);
         QObject::connect(button, &QPushButton::clicked, panel, [panel, state, on, label]() {
             const auto pair = panel->color(state, on);
             const QColor background = QColorDialog::getColor(pair.first, panel, label);
@@ -130,10 +134,10 @@ QWidget *createReadoutPage(const GalleryContext &context)
         });
         colorForm->addRow(label, button);
     };
-    addPicker(tr("Active on"), AbstractStateWidget::kActive, true);
-    addPicker(tr("Active off"), AbstractStateWidget::kActive, false);
-    addPicker(tr("Enabled on"), AbstractStateWidget::kEnabled, true);
-    addPicker(tr("Enabled off"), AbstractStateWidget::kEnabled, false);
+    addPicker(ReadoutPage::tr("Active on"), AbstractStateWidget::kActive, true);
+    addPicker(ReadoutPage::tr("Active off"), AbstractStateWidget::kActive, false);
+    addPicker(ReadoutPage::tr("Enabled on"), AbstractStateWidget::kEnabled, true);
+    addPicker(ReadoutPage::tr("Enabled off"), AbstractStateWidget::kEnabled, false);
     controls->addWidget(colorBox);
     controls->addStretch(1);
     layout->addLayout(controls);

@@ -25,10 +25,11 @@ using rilo::widget::WindowFlash;
 
 namespace {
 
-QString tr(const char *text)
+// The page's translation context.
+struct WindowPage
 {
-    return QCoreApplication::translate("WindowPage", text);
-}
+    Q_DECLARE_TR_FUNCTIONS(WindowPage)
+};
 
 // Holds the WindowFlash for the gallery window. It is made on the first click,
 // not while the gallery builds its pages, as it gives the window a native handle.
@@ -36,41 +37,42 @@ class FlashBox : public QGroupBox
 {
 public:
     FlashBox(QWidget *window, QWidget *parent)
-        : QGroupBox(tr("Window flashing"), parent)
+        : QGroupBox(WindowPage::tr("Window flashing"), parent)
         , m_window(window)
     {
         auto *layout = new QVBoxLayout(this);
-        auto *text = new QLabel(tr("Draws attention to the gallery window: on Windows its caption and task-bar "
-                                   "button flash; elsewhere the window manager marks it as urgent until it is "
-                                   "activated or the time is up. Switch to another window after clicking to see it."),
-                                this);
+        auto *text = new QLabel(
+            WindowPage::tr("Draws attention to the gallery window: on Windows its caption and task-bar "
+                           "button flash; elsewhere the window manager marks it as urgent until it is "
+                           "activated or the time is up. Switch to another window after clicking to see it."),
+            this);
         text->setWordWrap(true);
         layout->addWidget(text);
 
         auto *buttons = new QHBoxLayout;
-        auto *once = new QPushButton(tr("Flash for 3 seconds"), this);
-        auto *start = new QPushButton(tr("Flash until stopped"), this);
-        auto *stop = new QPushButton(tr("Stop"), this);
+        auto *once = new QPushButton(WindowPage::tr("Flash for 3 seconds"), this);
+        auto *start = new QPushButton(WindowPage::tr("Flash until stopped"), this);
+        auto *stop = new QPushButton(WindowPage::tr("Stop"), this);
         buttons->addWidget(once);
         buttons->addWidget(start);
         buttons->addWidget(stop);
         buttons->addStretch(1);
         layout->addLayout(buttons);
-        m_status = new QLabel(tr("Not flashing."), this);
+        m_status = new QLabel(WindowPage::tr("Not flashing."), this);
         layout->addWidget(m_status);
 
         connect(once, &QPushButton::clicked, this, [this]() {
             flash()->startOnce(3000);
-            m_status->setText(tr("Flashing for 3 seconds, every half second."));
-            QTimer::singleShot(3000, m_status, [this]() { m_status->setText(tr("Not flashing.")); });
+            m_status->setText(WindowPage::tr("Flashing for 3 seconds, every half second."));
+            QTimer::singleShot(3000, m_status, [this]() { m_status->setText(WindowPage::tr("Not flashing.")); });
         });
         connect(start, &QPushButton::clicked, this, [this]() {
             flash()->start();
-            m_status->setText(tr("Flashing until stopped."));
+            m_status->setText(WindowPage::tr("Flashing until stopped."));
         });
         connect(stop, &QPushButton::clicked, this, [this]() {
             flash()->stop();
-            m_status->setText(tr("Not flashing."));
+            m_status->setText(WindowPage::tr("Not flashing."));
         });
     }
 
@@ -103,25 +105,26 @@ QString groupOf(QObject *object)
 
 QGroupBox *createFinderBox(QWidget *parent)
 {
-    auto *box = new QGroupBox(tr("Finding widgets by class"), parent);
+    auto *box = new QGroupBox(WindowPage::tr("Finding widgets by class"), parent);
     auto *layout = new QVBoxLayout(box);
     auto *main = new QLabel(box);
     layout->addWidget(main);
 
     auto *row = new QHBoxLayout;
     auto *names = new QLineEdit(QStringLiteral("QComboBox, QAbstractSpinBox"), box);
-    names->setToolTip(tr("Meta-object class names, fully qualified, separated by commas; empty finds every object"));
-    auto *recursive = new QCheckBox(tr("Recursive"), box);
+    names->setToolTip(
+        WindowPage::tr("Meta-object class names, fully qualified, separated by commas; empty finds every object"));
+    auto *recursive = new QCheckBox(WindowPage::tr("Recursive"), box);
     recursive->setChecked(true);
-    auto *find = new QPushButton(tr("Find in main window"), box);
-    row->addWidget(new QLabel(tr("Classes"), box));
+    auto *find = new QPushButton(WindowPage::tr("Find in main window"), box);
+    row->addWidget(new QLabel(WindowPage::tr("Classes"), box));
     row->addWidget(names, 1);
     row->addWidget(recursive);
     row->addWidget(find);
     layout->addLayout(row);
 
     auto *results = new QTreeWidget(box);
-    results->setHeaderLabels({tr("Class"), tr("Group"), tr("Text")});
+    results->setHeaderLabels({WindowPage::tr("Class"), WindowPage::tr("Group"), WindowPage::tr("Text")});
     results->setRootIsDecorated(false);
     results->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     results->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
@@ -130,9 +133,9 @@ QGroupBox *createFinderBox(QWidget *parent)
     const auto search = [=]() {
         results->clear();
         QMainWindow *window = WidgetHelper::getTopMainWindow();
-        main->setText(window ? tr("Main window: %1 \"%2\"").arg(QString::fromLatin1(window->metaObject()->className()),
-                                                              window->windowTitle())
-                             : tr("No main window."));
+        main->setText(window ? WindowPage::tr("Main window: %1 \"%2\"")
+                                   .arg(QString::fromLatin1(window->metaObject()->className()), window->windowTitle())
+                             : WindowPage::tr("No main window."));
         QStringList classes;
         const QStringList parts = names->text().split(QLatin1Char(','), Qt::SkipEmptyParts);
         for (const QString &part : parts) {
@@ -146,7 +149,7 @@ QGroupBox *createFinderBox(QWidget *parent)
             new QTreeWidgetItem(results, {QString::fromLatin1(object->metaObject()->className()), groupOf(object),
                                           current.isValid() ? current.toString() : text.toString()});
         }
-        box->setTitle(QCoreApplication::translate("WindowPage", "Finding widgets by class: %n found", nullptr, found.size()));
+        box->setTitle(WindowPage::tr("Finding widgets by class: %n found", nullptr, found.size()));
     };
     QObject::connect(find, &QPushButton::clicked, box, search);
     QObject::connect(names, &QLineEdit::returnPressed, box, search);

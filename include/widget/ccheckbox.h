@@ -18,7 +18,9 @@ class CCheckboxPrivate;
  *
  * Entry 0 stands for the checked state, entry 1 for the unchecked state; the
  * current index is 0 while checked and 1 while unchecked. Both texts can be
- * renamed (by default tr("ON") and tr("OFF")). toggled() follows every change
+ * renamed (by default tr("ON") and tr("OFF")). While a text is still the
+ * default, it follows a change of the application's language; once the host
+ * renamed it, it keeps the host's text. toggled() follows every change
  * of the current index after construction, whether the user picked the other
  * entry, the host called setChecked() or changed the index through the
  * QComboBox interface. Any index other than 0, including -1 after the host
@@ -58,6 +60,14 @@ public:
     void setUnCheckedText(const QString &text);
     /*! Text of the unchecked state. */
     QString unCheckedText() const;
+
+protected:
+    /*!
+     * On QEvent::LanguageChange, sets the texts that are still the defaults in
+     * the new language, without changing the state or emitting toggled(); then
+     * passes the event on to QComboBox.
+     */
+    void changeEvent(QEvent *event) override;
 
 signals:
     /*! Emitted once for every change of the current index, with the new state. */

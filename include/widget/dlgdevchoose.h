@@ -45,6 +45,14 @@ namespace widget {
  * the record holds what the user sees. A field left empty, or holding a number
  * that does not fit into 32 bits, stores 0.
  *
+ * Texts: the form's texts ("Port Type", "IP Address", "Baudrate", ...), the
+ * names of the parity modes and the invalid-address message go through Qt's
+ * translation (see loadTranslation()). When the application's language
+ * changes while the dialog exists, it retranslates itself and keeps what the
+ * user entered: the address text stays as typed, every choice stays. A window
+ * title that the host set with setWindowTitle() stays too; otherwise the
+ * title follows the language. The LAN modes keep their protocol names.
+ *
  * The widgets are children of the dialog; the dialog owns its form object.
  */
 class RILO_WIDGET_EXPORT DlgDevChoose : public QDialog
@@ -117,6 +125,14 @@ public Q_SLOTS:
      */
     void accept() override;
 
+protected:
+    /*!
+     * On QEvent::LanguageChange, sets the form's texts and the parity names in
+     * the new language, keeping the address the user entered and a window
+     * title the host set; then passes the event on to QDialog.
+     */
+    void changeEvent(QEvent *event) override;
+
 private Q_SLOTS:
     void slotRbToggled(bool checked);
     void on_cbbLANMode_currentIndexChanged(int index);
@@ -126,6 +142,7 @@ private:
 
     Ui_DlgDevChoose *ui;
     rilo::measure::io::visa::VisaIOParam &ioParam;
+    QString formTitle; // the title the form set last; any other title is the host's
 };
 
 } // namespace widget

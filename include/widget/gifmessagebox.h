@@ -8,6 +8,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QString>
 
 class QMovie;
 class Ui_GIFMessageBox;
@@ -24,6 +25,13 @@ namespace widget {
  * setGIF() gives it a file. The dialog owns its form and its two QMovie
  * objects (children of the dialog). A file that is missing or that QMovie
  * cannot read leaves its picture empty; the dialog shows no message about it.
+ *
+ * The captions, the title and the default message go through Qt's
+ * translation (context "GIFMessageBox", see loadTranslation()). When the
+ * application's language changes, the dialog retranslates them: a message set
+ * with setMarkdown() stays as the host wrote it, otherwise the default message
+ * shows in the new language; a title set with setWindowTitle() stays, and the
+ * animations keep playing.
  */
 class RILO_WIDGET_EXPORT GIFMessageBox : public QDialog
 {
@@ -41,17 +49,31 @@ public:
      * it. Any other index is ignored.
      */
     void setGIF(int index, const QString &fileName);
-    /*! Replaces the whole message with \a markdown, rendered as Markdown. */
+    /*!
+     * Replaces the whole message with \a markdown, rendered as Markdown. The
+     * text is kept and shown again after a language change.
+     */
     void setMarkdown(const QString &markdown);
     /*! Starts both animations (from the beginning after a stop()). */
     void start();
     /*! Stops both animations; each keeps showing its current frame. */
     void stop();
 
+protected:
+    /*!
+     * On QEvent::LanguageChange, sets the form's texts in the new language,
+     * keeping the host's message, a title the host set and the animations;
+     * then passes the event on to QDialog.
+     */
+    void changeEvent(QEvent *event) override;
+
 private:
     Q_DISABLE_COPY(GIFMessageBox)
     Ui_GIFMessageBox *ui;
     QList<QMovie *> movies; // 0 drives the left picture, 1 the right one
+    QString hostMarkdown;   // the message given to setMarkdown(), if any
+    bool hasHostMarkdown = false;
+    QString formTitle;      // the title the form set last; any other title is the host's
 };
 
 } // namespace widget

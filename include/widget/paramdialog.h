@@ -80,7 +80,8 @@ private:
  *
  * The title bar has no context-help button. The spin box keeps the
  * QDoubleSpinBox defaults (0 to 99.99, two decimals, step 1), so setValue()
- * clamps to that range.
+ * clamps to that range. The label and button texts are translated and follow
+ * a change of the application's language.
  */
 class RILO_WIDGET_EXPORT SpinBoxDialog : public QDialog
 {
@@ -96,9 +97,17 @@ public:
     /*! Sets the spin box's value, clamped to 0 to 99.99. */
     void setValue(double value);
 
+protected:
+    /*! On QEvent::LanguageChange, sets "Value" and "OK" in the new language; then passes the event on. */
+    void changeEvent(QEvent *event) override;
+
 private:
     Q_DISABLE_COPY(SpinBoxDialog)
+    void retranslate();
+
     QDoubleSpinBox *spinBox = nullptr;
+    QLabel *valueLabel = nullptr;
+    QPushButton *okButton = nullptr;
 };
 
 /*!
@@ -109,6 +118,9 @@ private:
  * them a double spin box with a separate suffix label to its right, and an OK
  * button that accepts the dialog. No button is checked at first. After
  * exec() returned QDialog::Accepted, checked() and value() give the choice.
+ * The OK button's text is translated and follows a change of the
+ * application's language; the check buttons and the suffix keep the host's
+ * texts.
  *
  * The public constructor makes an empty dialog without buttons, spin box or
  * suffix label; on such a dialog value() returns 0 and setValue(),
@@ -154,11 +166,16 @@ public:
     /*! Shows \a suffix in the label right of the spin box (not as the spin box's own suffix). */
     void setSuffix(const QString &suffix);
 
+protected:
+    /*! On QEvent::LanguageChange, sets "OK" in the new language; then passes the event on. */
+    void changeEvent(QEvent *event) override;
+
 private:
     Q_DISABLE_COPY(CheckButtonAndSpinBoxDialog)
     QList<QPushButton *> buttons;
     QDoubleSpinBox *spinBox = nullptr;
     QLabel *suffixLabel = nullptr;
+    QPushButton *okButton = nullptr;
 };
 
 } // namespace widget

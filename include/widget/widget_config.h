@@ -36,6 +36,12 @@ namespace widget {
  * \a translator is null or there is no catalog for any of the locale's UI
  * languages.
  *
+ * Installing or removing a catalog while the application runs switches the
+ * library's open dialogs and selectors to the new language
+ * (QEvent::LanguageChange): DlgDevChoose, GIFMessageBox, SpinBoxDialog,
+ * CheckButtonAndSpinBoxDialog and CCheckbox retranslate their own texts and
+ * keep what the user entered and the texts the host set.
+ *
  * \code
  * QTranslator translator;
  * if (rilo::widget::loadTranslation(&translator, QLocale()))

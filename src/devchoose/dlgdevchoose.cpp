@@ -4,6 +4,7 @@
 #include "ui_dlgdevchoose.h"
 
 #include <QCompleter>
+#include <QEvent>
 #include <QMessageBox>
 #include <QMetaEnum>
 #include <QRegularExpression>
@@ -31,6 +32,32 @@ constexpr int kLanTypeWithPort = 1; // the one LAN mode that talks to a TCP port
 const char *const kPortProperty = "Port";   // the button's VisaIOInfo::IntfType
 const char *const kIndexProperty = "Index"; // its page of the tab widget
 
+// The parity modes whose names the dialog shows translated. A mode that the
+// I/O library adds later shows its plain key.
+const char *const kParityNames[] = {
+    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "None"),
+    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Odd"),
+    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Even"),
+    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Mark"),
+    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Space"),
+};
+
+// How addEnumItems() labels an item.
+enum class ItemText {
+    Value,      // the value in decimal
+    Key,        // the key without its prefix
+    ParityName, // the key without its prefix, translated where it is a parity name
+};
+
+QString parityName(const char *name)
+{
+    for (const char *known : kParityNames) {
+        if (qstrcmp(known, name) == 0)
+            return DlgDevChoose::tr(known);
+    }
+    return QString::fromLatin1(name);
+}
+
 // Makes current the first item whose data equals `value`, or none.
 template <typename T>
 void selectData(QComboBox *box, T value)
@@ -53,12 +80,25 @@ T currentData(const QComboBox *box)
     return box->currentData().value<T>();
 }
 
+// Text of the enumerator `key` (with its one-character prefix) of `value`.
+QString enumItemText(const char *key, int value, ItemText kind)
+{
+    switch (kind) {
+    case ItemText::Value:
+        return QStringLiteral("%1").arg(value);
+    case ItemText::Key:
+        return QString::fromLatin1(key).mid(1);
+    case ItemText::ParityName:
+        break;
+    }
+    return key[0] ? parityName(key + 1) : QString();
+}
+
 // Appends one item per enumerator of `scope`'s enumeration `name`, in the
-// meta-object's order: the key without its one-character prefix as text (or
-// the value in decimal), the value as data. An enumeration that the
-// meta-object does not declare adds nothing.
+// meta-object's order: text as `kind` says, the value as data. An enumeration
+// that the meta-object does not declare adds nothing.
 template <typename T>
-void addEnumItems(QComboBox *box, const QMetaObject &scope, const char *name, bool showValue)
+void addEnumItems(QComboBox *box, const QMetaObject &scope, const char *name, ItemText kind)
 {
     const int index = scope.indexOfEnumerator(name);
     if (index < 0)
@@ -66,9 +106,21 @@ void addEnumItems(QComboBox *box, const QMetaObject &scope, const char *name, bo
     const QMetaEnum meta = scope.enumerator(index);
     for (int i = 0; i < meta.keyCount(); ++i) {
         const int value = meta.value(i);
-        const QString text = showValue ? QStringLiteral("%1").arg(value)
-                                       : QString::fromLatin1(meta.key(i)).mid(1);
-        box->addItem(text, QVariant::fromValue(static_cast<T>(value)));
+        box->addItem(enumItemText(meta.key(i), value, kind), QVariant::fromValue(static_cast<T>(value)));
+    }
+}
+
+// Gives the parity items the names of the current language, found by their data.
+void retranslateParityItems(QComboBox *box)
+{
+    const int index = VisaSerial::staticMetaObject.indexOfEnumerator("Parity");
+    if (index < 0)
+        return;
+    const QMetaEnum meta = VisaSerial::staticMetaObject.enumerator(index);
+    for (int i = 0; i < box->count(); ++i) {
+        const int value = static_cast<int>(box->itemData(i).value<VisaSerial::Parity>());
+        if (const char *key = meta.valueToKey(value))
+            box->setItemText(i, enumItemText(key, value, ItemText::ParityName));
     }
 }
 
@@ -126,7 +178,7 @@ DlgDevChoose::DlgDevChoose(VisaIOParam &ioParam, const QStringList &addresses, Q
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), ui->cbRS232BaudRate));
 
     // 4. Data bits, shown as their bit counts.
-    addEnumItems<VisaSerial::DataBits>(ui->cbRS232Databits, VisaSerial::staticMetaObject, "DataBits", true);
+    addEnumItems<VisaSerial::DataBits>(ui->cbRS232Databits, VisaSerial::staticMetaObject, "DataBits", ItemText::Value);
     selectData(ui->cbRS232Databits, ioParam.dataBits);
 
     // 5. Stop bits, with the VISA codes.
@@ -136,7 +188,7 @@ DlgDevChoose::DlgDevChoose(VisaIOParam &ioParam, const QStringList &addresses, Q
     selectData(ui->cbRS232Stopbits, ioParam.stopBits);
 
     // 6. Parity.
-    addEnumItems<VisaSerial::Parity>(ui->cbRS232Parity, VisaSerial::staticMetaObject, "Parity", false);
+    addEnumItems<VisaSerial::Parity>(ui->cbRS232Parity, VisaSerial::staticMetaObject, "Parity", ItemText::ParityName);
     selectData(ui->cbRS232Parity, ioParam.parity);
 
     // 7. The address, and the host's suggestions for it.
@@ -146,7 +198,7 @@ DlgDevChoose::DlgDevChoose(VisaIOParam &ioParam, const QStringList &addresses, Q
     // 8. LAN modes. Each change of the current item reaches
     // on_cbbLANMode_currentIndexChanged, so the port field follows the mode
     // from here on.
-    addEnumItems<VisaIOInfo::LanType>(ui->cbbLANMode, VisaIOInfo::staticMetaObject, "LanType", false);
+    addEnumItems<VisaIOInfo::LanType>(ui->cbbLANMode, VisaIOInfo::staticMetaObject, "LanType", ItemText::Key);
     selectData(ui->cbbLANMode, ioParam.lanType);
 
     // 9. Port: a plain number field.
@@ -177,6 +229,8 @@ DlgDevChoose::DlgDevChoose(VisaIOParam &ioParam, const QStringList &addresses, Q
     ui->rbGPIB->hide();
     if (QWidget *gpibPage = ui->tabWidget->widget(3))
         gpibPage->hide();
+
+    formTitle = windowTitle();
 }
 
 DlgDevChoose::~DlgDevChoose()
@@ -243,6 +297,29 @@ void DlgDevChoose::accept()
     ioParam.parity = currentData<VisaSerial::Parity>(ui->cbRS232Parity);
 
     QDialog::accept();
+}
+
+void DlgDevChoose::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // retranslateUi() puts the form's texts back, the default address
+        // and the form's title included: keep the user's address (and where
+        // the cursor stands in it) and a title the host gave the dialog.
+        const QString address = ui->edtLANIP->text();
+        const int cursor = ui->edtLANIP->cursorPosition();
+        const QString title = windowTitle();
+        const bool hostTitle = title != formTitle;
+        ui->retranslateUi(this);
+        formTitle = windowTitle();
+        if (hostTitle)
+            setWindowTitle(title);
+        if (ui->edtLANIP->text() != address) {
+            ui->edtLANIP->setText(address);
+            ui->edtLANIP->setCursorPosition(cursor);
+        }
+        retranslateParityItems(ui->cbRS232Parity);
+    }
+    QDialog::changeEvent(event);
 }
 
 void DlgDevChoose::slotRbToggled(bool checked)

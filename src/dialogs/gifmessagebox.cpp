@@ -2,6 +2,7 @@
 
 #include "ui_gifmessagebox.h"
 
+#include <QEvent>
 #include <QMovie>
 
 namespace rilo {
@@ -17,6 +18,8 @@ GIFMessageBox::GIFMessageBox(QWidget *parent)
     ui->lblGifLeft->setMovie(movies.at(0));
     movies.append(new QMovie(this));
     ui->lblGifRight->setMovie(movies.at(1));
+
+    formTitle = windowTitle();
 }
 
 GIFMessageBox::~GIFMessageBox()
@@ -51,7 +54,35 @@ void GIFMessageBox::setGIF(int index, const QString &fileName)
 
 void GIFMessageBox::setMarkdown(const QString &markdown)
 {
+    hostMarkdown = markdown;
+    hasHostMarkdown = true;
     ui->edtMessage->setMarkdown(markdown);
+}
+
+void GIFMessageBox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // retranslateUi() also clears both picture labels, which detaches
+        // their movies, puts the default message back and sets the form's
+        // title: give the pictures their movies again (a picture left empty
+        // for an unreadable file stays empty), and keep the host's message
+        // and a title the host set.
+        QMovie *const left = ui->lblGifLeft->movie();
+        QMovie *const right = ui->lblGifRight->movie();
+        const QString title = windowTitle();
+        const bool hostTitle = title != formTitle;
+        ui->retranslateUi(this);
+        formTitle = windowTitle();
+        if (hostTitle)
+            setWindowTitle(title);
+        if (left)
+            ui->lblGifLeft->setMovie(left);
+        if (right)
+            ui->lblGifRight->setMovie(right);
+        if (hasHostMarkdown)
+            ui->edtMessage->setMarkdown(hostMarkdown);
+    }
+    QDialog::changeEvent(event);
 }
 
 void GIFMessageBox::start()

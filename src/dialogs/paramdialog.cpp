@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QDoubleSpinBox>
+#include <QEvent>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -93,18 +94,19 @@ SpinBoxDialog::SpinBoxDialog(QWidget *parent, const Qt::WindowFlags &flags)
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
     auto *inner = new QGridLayout;
-    auto *label = new QLabel(tr("Value"), this);
+    valueLabel = new QLabel(this);
     spinBox = new QDoubleSpinBox(this);
-    label->setBuddy(spinBox);
-    inner->addWidget(label, 0, 0);
+    valueLabel->setBuddy(spinBox);
+    inner->addWidget(valueLabel, 0, 0);
     inner->addWidget(spinBox, 0, 1);
 
-    auto *ok = new QPushButton(tr("OK"), this);
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    okButton = new QPushButton(this);
+    connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
+    retranslate();
 
     auto *outer = new QGridLayout;
     outer->addLayout(inner, 0, 0);
-    outer->addWidget(ok, 1, 0, 1, 1, Qt::AlignRight | Qt::AlignVCenter);
+    outer->addWidget(okButton, 1, 0, 1, 1, Qt::AlignRight | Qt::AlignVCenter);
     setLayout(outer);
 }
 
@@ -118,6 +120,19 @@ double SpinBoxDialog::value() const
 void SpinBoxDialog::setValue(double value)
 {
     spinBox->setValue(value);
+}
+
+void SpinBoxDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+void SpinBoxDialog::retranslate()
+{
+    valueLabel->setText(tr("Value"));
+    okButton->setText(tr("OK"));
 }
 
 // ---------------------------------------------------------------------------
@@ -150,13 +165,13 @@ CheckButtonAndSpinBoxDialog *CheckButtonAndSpinBoxDialog::makeInstance(const QLi
     valueRow->addWidget(dialog->spinBox, 0, 0);
     valueRow->addWidget(dialog->suffixLabel, 0, 1);
 
-    auto *ok = new QPushButton(tr("OK"), dialog);
-    connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    dialog->okButton = new QPushButton(tr("OK"), dialog);
+    connect(dialog->okButton, &QPushButton::clicked, dialog, &QDialog::accept);
 
     // The rows count from the number of records, not of button rows: with
     // several columns the rows in between stay empty and take no space.
     grid->addLayout(valueRow, n + 1, 0, 1, 2, Qt::AlignRight | Qt::AlignVCenter);
-    grid->addWidget(ok, n + 2, 0, 1, 2, Qt::AlignRight | Qt::AlignVCenter);
+    grid->addWidget(dialog->okButton, n + 2, 0, 1, 2, Qt::AlignRight | Qt::AlignVCenter);
     dialog->setLayout(grid);
     return dialog;
 }
@@ -213,6 +228,13 @@ void CheckButtonAndSpinBoxDialog::setSuffix(const QString &suffix)
 {
     if (suffixLabel)
         suffixLabel->setText(suffix);
+}
+
+void CheckButtonAndSpinBoxDialog::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange && okButton)
+        okButton->setText(tr("OK"));
+    QDialog::changeEvent(event);
 }
 
 } // namespace widget

@@ -2,6 +2,8 @@
 
 #include "ccheckbox_p.h"
 
+#include <QEvent>
+
 namespace rilo {
 namespace widget {
 
@@ -50,6 +52,7 @@ void CCheckbox::setCheckedText(const QString &text)
     if (text == d->checkedText)
         return;
     d->checkedText = text;
+    d->checkedTextIsDefault = false;
     d->apply();
 }
 
@@ -63,12 +66,30 @@ void CCheckbox::setUnCheckedText(const QString &text)
     if (text == d->unCheckedText)
         return;
     d->unCheckedText = text;
+    d->unCheckedTextIsDefault = false;
     d->apply();
 }
 
 QString CCheckbox::unCheckedText() const
 {
     return d->unCheckedText;
+}
+
+void CCheckbox::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // Only the entry texts change: the current index stays, so the state
+        // stays and nothing is emitted. Entries the host removed stay away.
+        if (d->checkedTextIsDefault) {
+            d->checkedText = tr("ON");
+            setItemText(0, d->checkedText);
+        }
+        if (d->unCheckedTextIsDefault) {
+            d->unCheckedText = tr("OFF");
+            setItemText(1, d->unCheckedText);
+        }
+    }
+    QComboBox::changeEvent(event);
 }
 
 } // namespace widget

@@ -23,6 +23,10 @@ public:
     bool checked = false;
     QString checkedText;
     QString unCheckedText;
+    // Whether each text is still the translated default: only those follow a
+    // change of the application's language, a text the host set stays.
+    bool checkedTextIsDefault = true;
+    bool unCheckedTextIsDefault = true;
 };
 
 } // namespace widget
