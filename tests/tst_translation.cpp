@@ -7,6 +7,7 @@
 #include <widget/dlgdevchoose.h>
 #include <widget/gifmessagebox.h>
 #include <widget/paramdialog.h>
+#include <widget/standardstatewidget.h>
 #include <widget/widget_config.h>
 
 #include <QComboBox>
@@ -223,6 +224,7 @@ private slots:
     void catalogsAreFoundForTheirLocales();
     void stateDescriptionsAreTranslated_data();
     void stateDescriptionsAreTranslated();
+    void stateDescriptionFollowsALanguageSwitch();
     void widgetTextsComeOutInTheCatalogsLanguage_data();
     void widgetTextsComeOutInTheCatalogsLanguage();
     void translatedDefaultMessageKeepsItsFormatting_data();
@@ -624,6 +626,21 @@ void TestTranslation::catalogsOfOneSetHoldTheSameTexts()
     }
     QCOMPARE(sets.size(), 2);
     QCOMPARE(sets.at(0), sets.at(1));
+}
+
+void TestTranslation::stateDescriptionFollowsALanguageSwitch()
+{
+    // The description given in one language is still recognised as the
+    // widget's own after a switch, so the next flag change replaces it.
+    StandardStateWidget w;
+    QTranslator translator;
+    QVERIFY(loadTranslation(&translator, QLocale(QStringLiteral("de_DE"))));
+    QVERIFY(QCoreApplication::installTranslator(&translator));
+    w.setState(AbstractStateWidget::kActive, true);
+    QCOMPARE(w.accessibleDescription(), QStringLiteral("aktiv, nicht freigegeben"));
+    QVERIFY(QCoreApplication::removeTranslator(&translator));
+    w.setState(AbstractStateWidget::kEnabled, true);
+    QCOMPARE(w.accessibleDescription(), QStringLiteral("active, enabled"));
 }
 
 QTEST_MAIN(TestTranslation)

@@ -74,9 +74,12 @@ void AbstractStateWidget::storeStates(States states)
 {
     // Colour alone tells a screen reader nothing: the accessible description
     // follows the flags, unless the host has given the widget one of its own.
+    // A description that differs from the one we set last is the host's.
     const QString description = accessibleDescription();
-    if (description.isEmpty() || description == describeStates(d->states))
-        setAccessibleDescription(describeStates(states));
+    if (description.isEmpty() || description == d->ourDescription) {
+        d->ourDescription = describeStates(states);
+        setAccessibleDescription(d->ourDescription);
+    }
     d->states = states;
 }
 

@@ -3,6 +3,8 @@
 
 #include <widget/abstractstatewidget.h>
 
+#include <QString>
+
 namespace rilo {
 namespace widget {
 
@@ -16,6 +18,9 @@ public:
     std::pair<QColor, QColor> activeOffColor;
     std::pair<QColor, QColor> enabledOnColor;
     std::pair<QColor, QColor> enabledOffColor;
+    // The accessible description this widget gave itself last; shares its
+    // text with the widget's description, so it costs no copy.
+    QString ourDescription;
 };
 
 } // namespace widget
