@@ -206,7 +206,6 @@ void TestState::newWidgetHasDefaultFlagsAndColors()
     QCOMPARE(w.color(AbstractStateWidget::kEnabled, true), Pair(kDarkGrey, kWhite));
     QCOMPARE(w.color(AbstractStateWidget::kEnabled, false), Pair(kDarkGrey, kWhite));
     QCOMPARE(w.color(AbstractStateWidget::kActive, true).first.alpha(), 255);
-    QCOMPARE(w.color(AbstractStateWidget::kActive, true).first.spec(), QColor::Rgb);
 }
 
 void TestState::setStateRendersOnlyWhenFlagsChange_data()
