@@ -5,6 +5,7 @@
 
 #include <widget/powersupplylcd.h>
 #include <widget/statelabel.h>
+#include <widget/statewidgetbox.h>
 #include <widget/valuewidget.h>
 
 #include <QCheckBox>
@@ -18,6 +19,8 @@
 #include <QVBoxLayout>
 
 using rilo::widget::AbstractStateWidget;
+using rilo::widget::StateLabel;
+using rilo::widget::StateWidgetBox;
 using rilo::widget::measure::PowerSupplyLCD;
 
 namespace {
@@ -88,7 +91,56 @@ QWidget *createReadoutPage(const GalleryContext &context)
     };
     QObject::connect(supply, &SimulatedSupply::updated, panel, refresh);
     refresh();
-    layout->addWidget(panel, 1);
+
+    // A row of status lamps: state labels with a ring that lights while
+    // their condition holds, driven as one box for colours.
+    auto *status = new StateWidgetBox(QBoxLayout::LeftToRight, page);
+    status->setSpacing(6);
+    QList<StateLabel *> lamps;
+    for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
+        for (const QString &text : {ReadoutPage::tr("OUT %1").arg(ch + 1), ReadoutPage::tr("CC %1").arg(ch + 1)}) {
+            auto *lamp = new StateLabel(text, 10, Qt::AlignCenter);
+            lamp->setBorderWidth(2);
+            status->add(lamp);
+            lamps.append(lamp);
+        }
+    }
+    auto *remote = new StateLabel(ReadoutPage::tr("REMOTE"), 10, Qt::AlignCenter);
+    remote->setBorderWidth(2);
+    status->add(remote);
+    status->render();
+    remote->setState(AbstractStateWidget::kActive, true);
+    const auto refreshLamps = [lamps, supply]() {
+        for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
+            lamps.at(2 * ch)->setState(AbstractStateWidget::kActive, supply->isOutputOn(ch));
+            lamps.at(2 * ch + 1)->setState(AbstractStateWidget::kActive, supply->isCurrentLimited(ch));
+        }
+    };
+    QObject::connect(supply, &SimulatedSupply::updated, status, refreshLamps);
+    refreshLamps();
+
+    // The set points, in small panels of their own colours (the "Paper"
+    // scheme), to show that every panel keeps its own colour pairs.
+    auto *setPoints = new QHBoxLayout;
+    for (int ch = 0; ch < SimulatedSupply::kChannels; ++ch) {
+        auto *small = new PowerSupplyLCD(1, 2, 0, page);
+        small->headerWidget(0)->setText(ReadoutPage::tr("CH%1 SET").arg(ch + 1));
+        small->setValue(0, QString::number(supply->setVoltage(ch), 'f', 3));
+        small->setValue(1, QString::number(supply->setCurrent(ch), 'f', 3));
+        small->setUnit(1, QStringLiteral("A"));
+        for (int row = 0; row < 2; ++row)
+            small->measureWidget(row)->valueWidget()->setPointSize(14);
+        applyScheme(small, kSchemes[2]);
+        small->setState(AbstractStateWidget::kEnabled, true);
+        setPoints->addWidget(small);
+    }
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(panel);
+    left->addWidget(status);
+    left->addLayout(setPoints);
+    left->addStretch(1);
+    layout->addLayout(left, 1);
 
     // Controls.
     auto *controls = new QVBoxLayout;
@@ -120,8 +172,10 @@ QWidget *createReadoutPage(const GalleryContext &context)
     auto *schemes = new QComboBox(colorBox);
     for (const Scheme &s : kSchemes)
         schemes->addItem(ReadoutPage::tr(s.name));
-    QObject::connect(schemes, QOverload<int>::of(&QComboBox::currentIndexChanged), panel,
-                     [panel](int index) { applyScheme(panel, kSchemes[qBound(0, index, 2)]); });
+    QObject::connect(schemes, QOverload<int>::of(&QComboBox::currentIndexChanged), panel, [panel, status](int index) {
+        applyScheme(panel, kSchemes[qBound(0, index, 2)]);
+        applyScheme(status, kSchemes[qBound(0, index, 2)]);
+    });
     colorForm->addRow(ReadoutPage::tr("Scheme"), schemes);
 
     const auto addPicker = [&](const QString &label, AbstractStateWidget::State state, bool on) {

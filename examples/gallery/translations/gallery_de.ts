@@ -733,6 +733,22 @@ Verbinden Sie den Ausgang des **Kalibrators** mit dem Eingang des **Messgeräts*
         <source>Enabled off</source>
         <translation>Freigegeben: aus</translation>
     </message>
+    <message>
+        <source>OUT %1</source>
+        <translation>AUSG %1</translation>
+    </message>
+    <message>
+        <source>CC %1</source>
+        <translation>CC %1</translation>
+    </message>
+    <message>
+        <source>REMOTE</source>
+        <translation>FERN</translation>
+    </message>
+    <message>
+        <source>CH%1 SET</source>
+        <translation>CH%1 SOLL</translation>
+    </message>
 </context>
 <context>
     <name>SimSupplyPlugin</name>

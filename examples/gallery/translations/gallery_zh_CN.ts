@@ -731,6 +731,22 @@ Connect the **calibrator** output to the input of the **instrument** and press *
         <source>Enabled off</source>
         <translation>使能：关</translation>
     </message>
+    <message>
+        <source>OUT %1</source>
+        <translation>输出 %1</translation>
+    </message>
+    <message>
+        <source>CC %1</source>
+        <translation>恒流 %1</translation>
+    </message>
+    <message>
+        <source>REMOTE</source>
+        <translation>远程</translation>
+    </message>
+    <message>
+        <source>CH%1 SET</source>
+        <translation>CH%1 设定</translation>
+    </message>
 </context>
 <context>
     <name>SimSupplyPlugin</name>
