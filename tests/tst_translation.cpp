@@ -285,7 +285,7 @@ void TestTranslation::stateDescriptionsAreTranslated_data()
     QTest::addColumn<QString>("all");
     QTest::addColumn<QString>("none");
     QTest::newRow("de") << "de_DE" << QStringLiteral("aktiv, freigegeben") << QStringLiteral("inaktiv, nicht freigegeben");
-    QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("激活, 使能") << QStringLiteral("未激活, 未使能");
+    QTest::newRow("zh_CN") << "zh_CN" << QStringLiteral("激活，使能") << QStringLiteral("未激活，未使能");
 }
 
 void TestTranslation::stateDescriptionsAreTranslated()

@@ -106,20 +106,20 @@ li.checked::marker { content: &quot;\2612&quot;; }
 <context>
     <name>rilo::widget::AbstractStateWidget</name>
     <message>
-        <source>active</source>
-        <translation>aktiv</translation>
+        <source>active, not enabled</source>
+        <translation>aktiv, nicht freigegeben</translation>
     </message>
     <message>
-        <source>inactive</source>
-        <translation>inaktiv</translation>
+        <source>inactive, enabled</source>
+        <translation>inaktiv, freigegeben</translation>
     </message>
     <message>
-        <source>enabled</source>
-        <translation>freigegeben</translation>
+        <source>active, enabled</source>
+        <translation>aktiv, freigegeben</translation>
     </message>
     <message>
-        <source>not enabled</source>
-        <translation>nicht freigegeben</translation>
+        <source>inactive, not enabled</source>
+        <translation>inaktiv, nicht freigegeben</translation>
     </message>
 </context>
 <context>

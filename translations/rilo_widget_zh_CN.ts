@@ -106,20 +106,20 @@ li.checked::marker { content: &quot;\2612&quot;; }
 <context>
     <name>rilo::widget::AbstractStateWidget</name>
     <message>
-        <source>active</source>
-        <translation>激活</translation>
+        <source>active, not enabled</source>
+        <translation>激活，未使能</translation>
     </message>
     <message>
-        <source>inactive</source>
-        <translation>未激活</translation>
+        <source>inactive, enabled</source>
+        <translation>未激活，使能</translation>
     </message>
     <message>
-        <source>enabled</source>
-        <translation>使能</translation>
+        <source>active, enabled</source>
+        <translation>激活，使能</translation>
     </message>
     <message>
-        <source>not enabled</source>
-        <translation>未使能</translation>
+        <source>inactive, not enabled</source>
+        <translation>未激活，未使能</translation>
     </message>
 </context>
 <context>
