@@ -4,8 +4,10 @@
 #include <QApplication>
 #include <QColor>
 #include <QFont>
+#include <QGridLayout>
 #include <QImage>
 #include <QTest>
+#include <QVector>
 #include <QWidget>
 
 namespace rilotest {
@@ -34,6 +36,27 @@ inline QColor pixelAt(QWidget *widget, int x, int y)
 {
     const QImage image = widget->grab().toImage();
     return image.pixelColor(x, y);
+}
+
+// Where an item sits in a grid: row, column, row span, column span; empty
+// when the grid is null or does not hold it. A nested layout is its own item.
+inline QVector<int> positionOf(const QGridLayout *grid, const QLayoutItem *wanted)
+{
+    for (int i = 0; grid && i < grid->count(); ++i) {
+        if (grid->itemAt(i) == wanted) {
+            int row, column, rowSpan, columnSpan;
+            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
+            return {row, column, rowSpan, columnSpan};
+        }
+    }
+    return {};
+}
+
+// Where a widget sits in a grid, as above.
+inline QVector<int> positionOf(const QGridLayout *grid, const QWidget *widget)
+{
+    const int index = grid ? grid->indexOf(const_cast<QWidget *>(widget)) : -1;
+    return index < 0 ? QVector<int>() : positionOf(grid, grid->itemAt(index));
 }
 
 } // namespace rilotest

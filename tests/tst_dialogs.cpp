@@ -25,6 +25,8 @@ using rilo::widget::CheckButtonDialog_;
 using rilo::widget::DialogButtonParam;
 using rilo::widget::SpinBoxDialog;
 
+using rilotest::positionOf;
+
 namespace {
 
 using Items = QList<std::pair<QString, QVariant>>;
@@ -43,29 +45,6 @@ QList<DialogButtonParam> records(int count)
     for (int i = 0; i < count; ++i)
         result.append({QStringLiteral("B%1").arg(i), i * 10});
     return result;
-}
-
-// Position of a widget in a grid: row, column, row span, column span.
-QVector<int> positionOf(QGridLayout *grid, QWidget *widget)
-{
-    const int index = grid ? grid->indexOf(widget) : -1;
-    if (index < 0)
-        return {};
-    int row, column, rowSpan, columnSpan;
-    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-    return {row, column, rowSpan, columnSpan};
-}
-
-QVector<int> positionOf(QGridLayout *grid, QLayout *layout)
-{
-    for (int i = 0; grid && i < grid->count(); ++i) {
-        if (grid->itemAt(i)->layout() == layout) {
-            int row, column, rowSpan, columnSpan;
-            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-            return {row, column, rowSpan, columnSpan};
-        }
-    }
-    return {};
 }
 
 // The dialog's check buttons, in creation order (the order of the input list).

@@ -16,6 +16,8 @@ using rilo::widget::FlagPanel;
 using rilo::widget::FlagPanelState;
 using rilo::widget::FlagPanelText;
 
+using rilotest::positionOf;
+
 namespace {
 
 const QString kSplitStyle = QStringLiteral("border-style:none;background-color:%1");
@@ -49,29 +51,6 @@ QString flagText(FlagPanel *panel, int index)
 {
     auto *label = qobject_cast<QLabel *>(flagAt(panel, index));
     return label ? label->text() : QStringLiteral("<no label>");
-}
-
-// Where an item of a grid sits: row, column, row span, column span.
-QVector<int> positionOf(QGridLayout *grid, QLayoutItem *wanted)
-{
-    for (int i = 0; i < grid->count(); ++i) {
-        if (grid->itemAt(i) == wanted) {
-            int row, column, rowSpan, columnSpan;
-            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-            return {row, column, rowSpan, columnSpan};
-        }
-    }
-    return {};
-}
-
-QVector<int> positionOf(QGridLayout *grid, QWidget *widget)
-{
-    const int index = grid->indexOf(widget);
-    if (index < 0)
-        return {};
-    int row, column, rowSpan, columnSpan;
-    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-    return {row, column, rowSpan, columnSpan};
 }
 
 // One call of setFlag.

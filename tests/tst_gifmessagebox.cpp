@@ -18,6 +18,8 @@
 
 using rilo::widget::GIFMessageBox;
 
+using rilotest::positionOf;
+
 namespace {
 
 const QString kCalibratorGif = QStringLiteral(":/data/calibrator.gif");
@@ -40,16 +42,6 @@ QMovie *movie(GIFMessageBox &box, int index)
 QList<QMovie *> movies(GIFMessageBox &box)
 {
     return box.findChildren<QMovie *>();
-}
-
-QVector<int> positionOf(QGridLayout *grid, QWidget *widget)
-{
-    const int index = grid->indexOf(widget);
-    if (index < 0)
-        return {};
-    int row, column, rowSpan, columnSpan;
-    grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
-    return {row, column, rowSpan, columnSpan};
 }
 
 bool near(const QColor &a, const QColor &b)
