@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 
 namespace rilo {
@@ -32,6 +33,16 @@ class AbstractStateWidgetPrivate;
  * setStates() and setState() render only when the flags change. The enabled
  * flag is a display state of this library and never touches
  * QWidget::isEnabled().
+ *
+ * Calls from render(): a setStates(), setState() or setColor() that reaches a
+ * widget while that widget is still handling one of these calls (typically
+ * from a render() override, or from a widget inside a box calling the box) is
+ * not made at once but kept, and made after the outer call has finished, in
+ * the order the calls came. Calls kept while the kept ones are being made are
+ * made in a further round; after 8 rounds whatever is still kept is dropped
+ * with a warning, so a render() that changes the flags every time cannot
+ * recurse or loop for ever. Ordinary calls, which do not come back to the
+ * widget, are made at once as described below.
  */
 class RILO_WIDGET_EXPORT AbstractStateWidget : public QWidget
 {
@@ -106,10 +117,9 @@ public:
     static QString describeStates(States states);
 
 private:
-    void storeStates(States states);
-
     Q_DISABLE_COPY(AbstractStateWidget)
-    AbstractStateWidgetPrivate *d;
+    friend class AbstractStateWidgetPrivate;
+    const std::unique_ptr<AbstractStateWidgetPrivate> d;
 };
 
 } // namespace widget

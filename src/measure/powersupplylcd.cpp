@@ -20,6 +20,17 @@ StateWidgetBox *makeCaptionRow(int count)
     return box;
 }
 
+// \a box if it is still one of \a panel's own widgets, else null.
+StateWidgetBox *ownBox(const PowerSupplyLCD *panel, StateWidgetBox *box)
+{
+    return box && box->parentWidget() == panel->content() ? box : nullptr;
+}
+
+int countOf(const StateWidgetBox *box)
+{
+    return box ? box->count() : 0;
+}
+
 } // namespace
 
 PowerSupplyLCD::PowerSupplyLCD(int headerCount, int measureCount, int footerCount, QWidget *parent,
@@ -46,54 +57,54 @@ PowerSupplyLCD::PowerSupplyLCD(QWidget *parent, Qt::WindowFlags flags)
 {
 }
 
-PowerSupplyLCD::~PowerSupplyLCD()
-{
-    delete d;
-}
+PowerSupplyLCD::~PowerSupplyLCD() = default;
 
 StateWidgetBox *PowerSupplyLCD::header() const
 {
-    return d->header;
+    return ownBox(this, d->header);
 }
 
 StateWidgetBox *PowerSupplyLCD::measure() const
 {
-    return d->measure;
+    return ownBox(this, d->measure);
 }
 
 StateWidgetBox *PowerSupplyLCD::footer() const
 {
-    return d->footer;
+    return ownBox(this, d->footer);
 }
 
 int PowerSupplyLCD::headerWidgetCount() const
 {
-    return d->header->count();
+    return countOf(header());
 }
 
 int PowerSupplyLCD::measureWidgetCount() const
 {
-    return d->measure->count();
+    return countOf(measure());
 }
 
 int PowerSupplyLCD::footerWidgetCount() const
 {
-    return d->footer->count();
+    return countOf(footer());
 }
 
 StateLabel *PowerSupplyLCD::headerWidget(int index) const
 {
-    return qobject_cast<StateLabel *>(d->header->widget(index));
+    StateWidgetBox *box = header();
+    return box ? qobject_cast<StateLabel *>(box->widget(index)) : nullptr;
 }
 
 StateLabel *PowerSupplyLCD::footerWidget(int index) const
 {
-    return qobject_cast<StateLabel *>(d->footer->widget(index));
+    StateWidgetBox *box = footer();
+    return box ? qobject_cast<StateLabel *>(box->widget(index)) : nullptr;
 }
 
 ValueWidget *PowerSupplyLCD::measureWidget(int index) const
 {
-    return qobject_cast<ValueWidget *>(d->measure->widget(index));
+    StateWidgetBox *box = measure();
+    return box ? qobject_cast<ValueWidget *>(box->widget(index)) : nullptr;
 }
 
 void PowerSupplyLCD::setValue(int index, const QString &value)

@@ -2,7 +2,6 @@
 
 #include "standardstatewidgetprivate.h"
 
-#include <QGridLayout>
 
 namespace rilo {
 namespace widget {
@@ -80,12 +79,36 @@ void applyColors(QWidget *widget, const std::pair<QColor, QColor> &colors, const
 
 } // namespace
 
+QGridLayout *StandardStateWidgetPrivate::grid(StandardStateWidget *q)
+{
+    if (gridLayout && gridLayout == q->layout())
+        return gridLayout;
+    if (q->layout())
+        return nullptr;
+    gridLayout = new QGridLayout;
+    gridLayout->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
+    gridLayout->setSpacing(0);
+    q->setLayout(gridLayout);
+    return gridLayout;
+}
+
+bool StandardStateWidgetPrivate::isSelfOrAncestor(const QWidget *candidate, const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (w == candidate)
+            return true;
+    }
+    return false;
+}
+
 StandardStateWidget::StandardStateWidget(QWidget *content, QWidget *parent, Qt::WindowFlags flags)
     : AbstractStateWidget(parent, flags)
     , d(new StandardStateWidgetPrivate)
 {
     setAutoFillBackground(true);
-    if (!content)
+    // A content that would close a cycle (this frame's parent or one of its
+    // ancestors) is not taken; the frame gets a plain one instead.
+    if (!content || StandardStateWidgetPrivate::isSelfOrAncestor(content, this))
         content = new QWidget;
     d->content = content;
     content->setAutoFillBackground(true);
@@ -99,48 +122,63 @@ StandardStateWidget::StandardStateWidget(QWidget *content, QWidget *parent, Qt::
 
 StandardStateWidget::~StandardStateWidget()
 {
-    delete d->content;
-    d->content = nullptr;
-    delete d->gridLayout;
-    d->gridLayout = nullptr;
-    delete d;
+    delete content(); // only if it is still ours
+    delete d->gridLayout.data();
 }
 
 QWidget *StandardStateWidget::content() const
 {
-    return d->content;
+    QWidget *content = d->content.data();
+    return content && content->parentWidget() == this ? content : nullptr;
 }
 
 void StandardStateWidget::setContent(QWidget *content)
 {
-    if (content == d->content)
+    QWidget *current = this->content();
+    if (content == current)
         return;
-    if (d->content) {
-        d->gridLayout->removeWidget(d->content);
-        d->content->deleteLater();
+    if (content && StandardStateWidgetPrivate::isSelfOrAncestor(content, this)) {
+        qWarning("rilo::widget::StandardStateWidget::setContent: a widget cannot hold itself or one of its "
+                 "ancestors; ignored");
+        return;
+    }
+    QGridLayout *grid = d->grid(this);
+    if (current) {
+        if (grid)
+            grid->removeWidget(current);
+        current->deleteLater();
     }
     d->content = content;
     if (content) {
         content->setAutoFillBackground(true);
-        d->gridLayout->addWidget(content);
+        if (grid) {
+            grid->addWidget(content);
+        } else {
+            // The host replaced the frame's layout with one of its own; the
+            // content is still the frame's child, laid out by nobody.
+            content->setParent(this);
+            content->show();
+        }
         render();
     }
 }
 
 void StandardStateWidget::setBorderWidth(int width)
 {
-    width = qMax(0, width);
-    const QMargins margins = d->gridLayout->contentsMargins();
-    if (margins == QMargins(width, width, width, width))
+    width = qBound(0, width, StandardStateWidgetPrivate::kMaxExtent);
+    d->borderWidth = width;
+    QGridLayout *grid = d->grid(this);
+    if (!grid || grid->contentsMargins() == QMargins(width, width, width, width))
         return;
-    d->gridLayout->setContentsMargins(width, width, width, width);
+    grid->setContentsMargins(width, width, width, width);
 }
 
 void StandardStateWidget::render()
 {
-    applyColors(this, color(kActive, states().testFlag(kActive)), d->content);
-    if (d->content)
-        applyColors(d->content, color(kEnabled, states().testFlag(kEnabled)));
+    QWidget *content = this->content();
+    applyColors(this, color(kActive, states().testFlag(kActive)), content);
+    if (content)
+        applyColors(content, color(kEnabled, states().testFlag(kEnabled)));
 }
 
 } // namespace widget

@@ -1,21 +1,37 @@
 // Private record of StandardStateWidget.
 #pragma once
 
+#include <QGridLayout>
 #include <QPointer>
 #include <QWidget>
-
-class QGridLayout;
 
 namespace rilo {
 namespace widget {
 
+class StandardStateWidget;
+
 class StandardStateWidgetPrivate
 {
 public:
-    // Owned by the frame; null after setContent(nullptr). Guarded, so that a
-    // host that deletes the content itself leaves no dangling pointer behind.
+    // The largest border width, label margin, box margin and spacing taken,
+    // in pixels. Far beyond any real form, and far enough below INT_MAX that
+    // Qt's geometry arithmetic cannot overflow.
+    static constexpr int kMaxExtent = 1000;
+
+    // The frame's grid layout. Re-created when the host has deleted it and the
+    // frame has no layout; null when the host installed a layout of its own.
+    QGridLayout *grid(StandardStateWidget *q);
+
+    // True if \a candidate is \a widget or one of its ancestors: making it a
+    // child of \a widget would close a cycle in the object tree.
+    static bool isSelfOrAncestor(const QWidget *candidate, const QWidget *widget);
+
+    // Owned by the frame; null after setContent(nullptr) or once the host has
+    // deleted it. A content that someone else has taken (re-parented) is no
+    // longer the frame's: content() checks the parent.
     QPointer<QWidget> content;
-    QGridLayout *gridLayout = nullptr; // the frame's layout; margins = border width
+    QPointer<QGridLayout> gridLayout; // the frame's layout; margins = border width
+    int borderWidth = 0;
 };
 
 } // namespace widget
