@@ -80,7 +80,10 @@ void AbstractStateWidget::setColor(State state, const std::pair<QColor, QColor> 
 bool AbstractStateWidgetPrivate::beginCall(const Call &call)
 {
     if (callDepth > 0) {
-        kept.append(call);
+        if (kept.size() >= kMaxKept)
+            ++dropped;
+        else if (!kept.contains(call))
+            kept.append(call);
         return false;
     }
     ++callDepth;
@@ -90,7 +93,7 @@ bool AbstractStateWidgetPrivate::beginCall(const Call &call)
 void AbstractStateWidgetPrivate::endCall(AbstractStateWidget *q)
 {
     --callDepth;
-    if (callDepth > 0 || draining || kept.isEmpty())
+    if (callDepth > 0 || draining || (kept.isEmpty() && dropped == 0))
         return;
     // The kept calls are made through the virtual functions, so that a box
     // passes them on as usual. Each may keep further calls for the next round;
@@ -115,11 +118,12 @@ void AbstractStateWidgetPrivate::endCall(AbstractStateWidget *q)
                 return; // deleted by a render(); so is this record
         }
     }
-    if (!kept.isEmpty()) {
+    if (!kept.isEmpty() || dropped > 0) {
         qWarning("rilo::widget: %d state change(s) made from render() dropped after %d rounds; "
                  "does a render() change the flags every time?",
-                 int(kept.size()), kMaxRounds);
+                 int(kept.size()) + dropped, kMaxRounds);
         kept.clear();
+        dropped = 0;
     }
     draining = false;
 }

@@ -26,13 +26,22 @@ public:
         AbstractStateWidget::State state;
         bool on;
         std::pair<QColor, QColor> color;
+
+        bool operator==(const Call &other) const
+        {
+            return kind == other.kind && states == other.states && state == other.state && on == other.on
+                && color == other.color;
+        }
     };
 
     // Entered by every setStates(), setState() and setColor(), the boxes'
     // overrides included. Returns false when the widget is already handling
     // such a call further up the stack (a render() or a widget below it called
     // back): the call is then kept and made after the outer one. Returns true
-    // otherwise; the caller does its work and then calls endCall().
+    // otherwise; the caller does its work and then calls endCall(). A call
+    // equal to one already kept is not kept twice, and at most kMaxKept calls
+    // are kept for one round, so that each round costs a bounded number of
+    // propagations however often a render() calls back.
     bool beginCall(const Call &call);
     // Leaves a call begun with beginCall(). The outermost call then makes the
     // kept calls, in order, in at most kMaxRounds rounds (calls kept while one
@@ -49,6 +58,7 @@ public:
     void storeStates(AbstractStateWidget *q, AbstractStateWidget::States states);
 
     static constexpr int kMaxRounds = 8;
+    static constexpr int kMaxKept = 16;
 
     AbstractStateWidget::States states = AbstractStateWidget::kNone;
     std::pair<QColor, QColor> activeOnColor;
@@ -62,6 +72,7 @@ public:
     int callDepth = 0;     // state and colour calls on the stack
     bool draining = false; // the outermost call is making the kept calls
     QList<Call> kept;      // calls that came in while the widget was busy
+    int dropped = 0;       // calls not kept since the list was full
 };
 
 } // namespace widget
