@@ -11,7 +11,8 @@
 #   make docs            the API documentation (Doxygen), undocumented members as errors
 #   make translations    refresh translations/*.ts from the code and forms
 #   make check-windows   compile the Windows-only sources with the 32-bit MinGW cross compiler
-#   make fuzz            the libFuzzer targets, from their seed corpus (clang)
+#   make fuzz            the libFuzzer targets, from their seed corpora (clang)
+#   make fuzz-long       the same with 10^6 runs of each
 #   make clean           remove the build folders
 
 BUILD        ?= build
@@ -19,11 +20,12 @@ BUILD_ASAN   ?= build-asan
 BUILD_BENCH  ?= build-bench
 BUILD_FUZZ   ?= build-fuzz
 FUZZ_RUNS    ?= 200000
+FUZZ_API_RUNS ?= 100000
 JOBS         ?= $(shell nproc)
 CMAKE_FLAGS  ?=
 GALLERY_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows fuzz clean \
+.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows fuzz fuzz-long clean \
         bench-build bench bench-callgrind bench-smoke
 
 all: build
@@ -96,19 +98,30 @@ WIN32_CXX ?= i686-w64-mingw32-g++
 check-windows: deps-extra
 	$(WIN32_CXX) -std=c++17 -Wall -Wextra -Werror -c src/util/windowflash_win.cpp -o /dev/null
 
-# The fuzzer writes new inputs into its corpus folder, so it runs on a copy
-# and the committed seeds stay as they are; an input that breaks something is
-# kept in the build folder.
+# The fuzzers write new inputs into their corpus folders, so they run on
+# copies and the committed seeds stay as they are; an input that breaks
+# something is kept in the build folder. The whole fuzz build carries the
+# sanitizers, so the API fuzzer checks the library's own memory use.
 $(BUILD_FUZZ)/build.ninja: | deps-extra
-	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DRILO_WIDGET_BUILD_FUZZ=ON \
-	    -DRILO_WIDGET_BUILD_TESTS=OFF -DRILO_WIDGET_BUILD_EXAMPLES=OFF $(CMAKE_FLAGS)
+	CC=clang CXX=clang++ cmake -S . -B $(BUILD_FUZZ) -G Ninja -DRILO_WIDGET_BUILD_FUZZ=ON -DRILO_WIDGET_SANITIZE=ON \
+	    -DRILO_WIDGET_BUILD_TESTS=OFF -DRILO_WIDGET_BUILD_EXAMPLES=OFF -DRILO_WIDGET_BUILD_DESIGNER=OFF $(CMAKE_FLAGS)
+
+FUZZ_ENV = QT_QPA_PLATFORM=offscreen \
+    LSAN_OPTIONS=suppressions=$(CURDIR)/fuzz/lsan.supp:print_suppressions=0
 
 fuzz: deps-extra $(BUILD_FUZZ)/build.ninja
-	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_ipaddress
+	cmake --build $(BUILD_FUZZ) -j $(JOBS) --target fuzz_ipaddress fuzz_api
 	corpus=$$(mktemp -d) && cp fuzz/corpus/* "$$corpus"/ && \
-	    { $(BUILD_FUZZ)/fuzz/fuzz_ipaddress -runs=$(FUZZ_RUNS) -max_len=256 \
+	    { $(FUZZ_ENV) $(BUILD_FUZZ)/fuzz/fuzz_ipaddress -runs=$(FUZZ_RUNS) -max_len=256 \
 	        -artifact_prefix=$(BUILD_FUZZ)/ "$$corpus"; status=$$?; \
 	      rm -rf "$$corpus"; exit $$status; }
+	corpus=$$(mktemp -d) && cp fuzz/corpus-api/* "$$corpus"/ && \
+	    { $(FUZZ_ENV) $(BUILD_FUZZ)/fuzz/fuzz_api -runs=$(FUZZ_API_RUNS) -max_len=128 -timeout=10 \
+	        -artifact_prefix=$(BUILD_FUZZ)/ "$$corpus"; status=$$?; \
+	      rm -rf "$$corpus"; exit $$status; }
+
+fuzz-long:
+	$(MAKE) fuzz FUZZ_RUNS=1000000 FUZZ_API_RUNS=1000000
 
 clean:
 	rm -rf $(BUILD) $(BUILD_ASAN) $(BUILD_FUZZ) $(BUILD_BENCH)

@@ -590,6 +590,14 @@ void TestState::hostDeletingContentLeavesFrameUsable()
     QCOMPARE(paletteColors(&w, QPalette::Active), Pair(kOrange, kWhite));
     w.setContent(new QLabel);
     QVERIFY(w.content());
+
+    // The frame's layout deleted by the host: the next call that needs it
+    // makes a new one around the content.
+    delete w.layout();
+    w.setBorderWidth(3);
+    QVERIFY(w.layout());
+    QCOMPARE(w.layout()->indexOf(w.content()), 0);
+    QCOMPARE(frameMargins(&w), QMargins(3, 3, 3, 3));
 }
 
 // ------------------------------------------------------------- state label

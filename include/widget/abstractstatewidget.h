@@ -49,8 +49,12 @@ class RILO_WIDGET_EXPORT AbstractStateWidget : public QWidget
     Q_OBJECT
 
 public:
-    /*! The state flags. */
-    enum State {
+    /*!
+     * The state flags. The underlying type is fixed, so that any int a host
+     * casts to State is a valid value (see color() and setColor() for what
+     * values outside 0 to 3 do).
+     */
+    enum State : int {
         kNone = 0,    //!< no flag set
         kActive = 1,  //!< the active flag
         kEnabled = 2, //!< the enabled flag

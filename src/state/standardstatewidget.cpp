@@ -89,6 +89,8 @@ QGridLayout *StandardStateWidgetPrivate::grid(StandardStateWidget *q)
     gridLayout->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
     gridLayout->setSpacing(0);
     q->setLayout(gridLayout);
+    if (QWidget *current = q->content())
+        gridLayout->addWidget(current);
     return gridLayout;
 }
 

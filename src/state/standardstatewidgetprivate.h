@@ -18,8 +18,9 @@ public:
     // Qt's geometry arithmetic cannot overflow.
     static constexpr int kMaxExtent = 1000;
 
-    // The frame's grid layout. Re-created when the host has deleted it and the
-    // frame has no layout; null when the host installed a layout of its own.
+    // The frame's grid layout. Re-created (holding the content) when the host
+    // has deleted it and the frame has no layout; null when the host installed
+    // a layout of its own.
     QGridLayout *grid(StandardStateWidget *q);
 
     // True if \a candidate is \a widget or one of its ancestors: making it a
