@@ -4,6 +4,7 @@
 #include <widget/valuewidget.h>
 
 #include "powersupplylcdprivate.h"
+#include "state/standardstatewidgetprivate.h"
 
 namespace rilo {
 namespace widget {
@@ -15,8 +16,12 @@ namespace {
 StateWidgetBox *makeCaptionRow(int count)
 {
     auto *box = new StateWidgetBox(QBoxLayout::LeftToRight, nullptr, Qt::WindowFlags());
-    for (int i = 0; i < count; ++i)
-        box->add(new StateLabel(QString(), 9, Qt::AlignCenter, nullptr, Qt::WindowFlags()));
+    StandardStateWidgetPrivate::settle(box);
+    for (int i = 0; i < count; ++i) {
+        auto *caption = new StateLabel(QString(), 9, Qt::AlignCenter, nullptr, Qt::WindowFlags());
+        StandardStateWidgetPrivate::settle(caption);
+        box->add(caption);
+    }
     return box;
 }
 
@@ -44,8 +49,12 @@ PowerSupplyLCD::PowerSupplyLCD(int headerCount, int measureCount, int footerCoun
     add(d->header);
 
     d->measure = new StateWidgetBox(QBoxLayout::TopToBottom, nullptr, Qt::WindowFlags());
-    for (int i = 0; i < measureCount; ++i)
-        d->measure->add(new ValueWidget(nullptr, Qt::WindowFlags()));
+    StandardStateWidgetPrivate::settle(d->measure);
+    for (int i = 0; i < measureCount; ++i) {
+        auto *row = new ValueWidget(nullptr, Qt::WindowFlags());
+        StandardStateWidgetPrivate::settle(row);
+        d->measure->add(row);
+    }
     add(d->measure);
 
     d->footer = makeCaptionRow(footerCount);

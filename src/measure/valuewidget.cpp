@@ -3,6 +3,7 @@
 #include <widget/statelabel.h>
 
 #include "valuewidgetprivate.h"
+#include "state/standardstatewidgetprivate.h"
 
 namespace rilo {
 namespace widget {
@@ -33,6 +34,8 @@ ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
                                     Qt::WindowFlags());
     d->unitWidget = new StateLabel(QStringLiteral("V"), 9, Qt::AlignLeft | Qt::AlignBottom, nullptr,
                                    Qt::WindowFlags());
+    StandardStateWidgetPrivate::settle(d->valueWidget);
+    StandardStateWidgetPrivate::settle(d->unitWidget);
     add(d->valueWidget);
     add(d->unitWidget);
     d->updateAccessibleName(this);

@@ -2,6 +2,8 @@
 
 #include "standardstatewidgetprivate.h"
 
+#include <QCoreApplication>
+
 
 namespace rilo {
 namespace widget {
@@ -94,6 +96,12 @@ QGridLayout *StandardStateWidgetPrivate::grid(StandardStateWidget *q)
     return gridLayout;
 }
 
+void StandardStateWidgetPrivate::settle(QWidget *widget)
+{
+    widget->ensurePolished();
+    QCoreApplication::removePostedEvents(widget, QEvent::PolishRequest);
+}
+
 bool StandardStateWidgetPrivate::isSelfOrAncestor(const QWidget *candidate, const QWidget *widget)
 {
     for (const QWidget *w = widget; w; w = w->parentWidget()) {
@@ -110,8 +118,10 @@ StandardStateWidget::StandardStateWidget(QWidget *content, QWidget *parent, Qt::
     setAutoFillBackground(true);
     // A content that would close a cycle (this frame's parent or one of its
     // ancestors) is not taken; the frame gets a plain one instead.
-    if (!content || StandardStateWidgetPrivate::isSelfOrAncestor(content, this))
+    if (!content || StandardStateWidgetPrivate::isSelfOrAncestor(content, this)) {
         content = new QWidget;
+        StandardStateWidgetPrivate::settle(content);
+    }
     d->content = content;
     content->setAutoFillBackground(true);
 

@@ -23,6 +23,15 @@ public:
     // a layout of its own.
     QGridLayout *grid(StandardStateWidget *q);
 
+    // Polishes \a widget, a widget of the library's own making whose class is
+    // final, and takes back the polish request that Qt posted when it was
+    // created: the request would only have called ensurePolished() later.
+    // Done right after creation, while the request is at the end of a short
+    // queue, this is cheap; left behind, every request makes the widget's
+    // destructor scan the application's whole queue, which made taking down
+    // a panel grow with the square of its size.
+    static void settle(QWidget *widget);
+
     // True if \a candidate is \a widget or one of its ancestors: making it a
     // child of \a widget would close a cycle in the object tree.
     static bool isSelfOrAncestor(const QWidget *candidate, const QWidget *widget);

@@ -19,6 +19,7 @@ StateLabel::StateLabel(const QString &text, int pointSize, Qt::Alignment alignme
 {
     setBorderWidth(0);
     QLabel *label = this->label();
+    StandardStateWidgetPrivate::settle(label);
     label->setMargin(2);
     setText(text);
     label->setAlignment(alignment);
