@@ -87,7 +87,7 @@ class Probe : public StateLabel
 {
 public:
     enum Hook { None, ToggleOwn, ToggleBox, RepeatOnBox, ColorBox, RenderBox, AddToBox, DeleteSibling,
-                MoveSibling, DeleteSelf, DeleteLaterSelf, DeleteBox, HookCount };
+                MoveSibling, DeleteSelf, DeleteLaterSelf, DeleteBox, ReplaceContent, HookCount };
     Hook hook = None;
 
     void render() override
@@ -149,6 +149,9 @@ public:
             break;
         case DeleteBox:
             delete box;
+            break;
+        case ReplaceContent:
+            setContent(new QLabel(QStringLiteral("again")));
             break;
         }
     }

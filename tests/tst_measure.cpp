@@ -212,6 +212,7 @@ void TestMeasure::panelHasTheCountsItWasBuiltWith_data()
     QTest::newRow("0 0 0") << 0 << 0 << 0 << 0 << 0 << 0;
     QTest::newRow("negative counts") << -1 << -5 << -2 << 0 << 0 << 0;
     QTest::newRow("4 8 4") << 4 << 8 << 4 << 4 << 8 << 4;
+    QTest::newRow("wild header count") << INT_MAX << 1 << 1001 << 1000 << 1 << 1000;
 }
 
 void TestMeasure::panelHasTheCountsItWasBuiltWith()

@@ -1195,6 +1195,9 @@ void TestState::callsFromRenderAreSafeAndBounded_data()
     QTest::newRow("render sets the box's colour") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *) {
         h->hook = [box](HookLabel *) { box->setColor(AbstractStateWidget::kActive, {Qt::red, Qt::black}, true); };
     }) << 2 << true << 40;
+    QTest::newRow("render replaces its content") << HookSetup([](HookLabel *h, StateWidgetBox *, HookLabel *) {
+        h->hook = [](HookLabel *self) { self->setContent(new QLabel); };
+    }) << 2 << true << 40;
     QTest::newRow("render repeats the change") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *) {
         h->hook = [box](HookLabel *) { box->setState(AbstractStateWidget::kActive, true); };
     }) << 2 << false << 2;

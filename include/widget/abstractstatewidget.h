@@ -34,8 +34,9 @@ class AbstractStateWidgetPrivate;
  * flag is a display state of this library and never touches
  * QWidget::isEnabled().
  *
- * Calls from render(): a setStates(), setState() or setColor() that reaches a
- * widget while that widget is still handling one of these calls (typically
+ * Calls from render(): a setStates(), setState() or setColor() (or the render
+ * of a new content, StandardStateWidget::setContent()) that reaches a widget
+ * while that widget is still handling one of these calls (typically
  * from a render() override, or from a widget inside a box calling the box) is
  * not made at once but kept, and made after the outer call has finished, in
  * the order the calls came. Calls kept while the kept ones are being made are

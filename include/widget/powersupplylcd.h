@@ -26,7 +26,7 @@ class ValueWidget;
  * holding three boxes: header() (captions, left to right), measure()
  * (ValueWidget rows, top to bottom) and footer() (captions, left to right).
  * The counts are fixed at construction; a count of 0 or less makes an empty
- * box. One setState() or setColor() on the panel reaches every box, caption
+ * box, a count above 1000 is taken as 1000. One setState() or setColor() on the panel reaches every box, caption
  * and value inside.
  *
  * Accessors and setters by index return null or do nothing for an index out

@@ -12,11 +12,16 @@ namespace measure {
 
 namespace {
 
+// The most captions or rows a panel makes; far beyond any instrument's panel,
+// and small enough that a wild count cannot exhaust the machine.
+constexpr int kMaxCount = 1000;
+
 // A header or footer row: \a count empty, centred captions.
 StateWidgetBox *makeCaptionRow(int count)
 {
     auto *box = new StateWidgetBox(QBoxLayout::LeftToRight, nullptr, Qt::WindowFlags());
     StandardStateWidgetPrivate::settle(box);
+    count = qMin(count, kMaxCount);
     for (int i = 0; i < count; ++i) {
         auto *caption = new StateLabel(QString(), 9, Qt::AlignCenter, nullptr, Qt::WindowFlags());
         StandardStateWidgetPrivate::settle(caption);
@@ -50,6 +55,7 @@ PowerSupplyLCD::PowerSupplyLCD(int headerCount, int measureCount, int footerCoun
 
     d->measure = new StateWidgetBox(QBoxLayout::TopToBottom, nullptr, Qt::WindowFlags());
     StandardStateWidgetPrivate::settle(d->measure);
+    measureCount = qMin(measureCount, kMaxCount);
     for (int i = 0; i < measureCount; ++i) {
         auto *row = new ValueWidget(nullptr, Qt::WindowFlags());
         StandardStateWidgetPrivate::settle(row);

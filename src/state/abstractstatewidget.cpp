@@ -113,6 +113,9 @@ void AbstractStateWidgetPrivate::endCall(AbstractStateWidget *q)
             case Call::SetColor:
                 q->setColor(call.state, call.color, call.on);
                 break;
+            case Call::Render:
+                q->render();
+                break;
             }
             if (!self)
                 return; // deleted by a render(); so is this record

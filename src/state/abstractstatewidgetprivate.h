@@ -20,7 +20,7 @@ public:
     // another one (see beginCall()).
     struct Call
     {
-        enum Kind { SetStates, SetState, SetColor };
+        enum Kind { SetStates, SetState, SetColor, Render };
         Kind kind;
         AbstractStateWidget::States states;
         AbstractStateWidget::State state;

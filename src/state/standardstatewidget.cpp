@@ -1,5 +1,6 @@
 #include <widget/standardstatewidget.h>
 
+#include "abstractstatewidgetprivate.h"
 #include "standardstatewidgetprivate.h"
 
 #include <QCoreApplication>
@@ -171,7 +172,15 @@ void StandardStateWidget::setContent(QWidget *content)
             content->setParent(this);
             content->show();
         }
-        render();
+        // Rendered like a state call, so that a render() that replaces the
+        // content again is kept for later instead of recursing.
+        AbstractStateWidgetPrivate *base = AbstractStateWidgetPrivate::get(this);
+        if (base->beginCall({AbstractStateWidgetPrivate::Call::Render, {}, kNone, false, {}})) {
+            const QPointer<StandardStateWidget> self(this);
+            render();
+            if (self)
+                base->endCall(this);
+        }
     }
 }
 
