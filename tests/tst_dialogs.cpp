@@ -510,9 +510,11 @@ void TestDialogs::spinBoxDialogClampsToTheDefaultRange()
 
 void TestDialogs::spinBoxDialogHasNoContextHelpAndIsLaidOut()
 {
-    // The premise: a plain dialog asks for the help button.
+    // The premise: a plain Qt 5 dialog asks for the help button. Qt 6 no
+    // longer sets it on dialogs, so there the dialog has none either way.
+    const bool qtSetsHelpButton = QT_VERSION < QT_VERSION_CHECK(6, 0, 0);
     QDialog plain;
-    QVERIFY(plain.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
+    QCOMPARE(plain.windowFlags().testFlag(Qt::WindowContextHelpButtonHint), qtSetsHelpButton);
 
     SpinBoxDialog dialog;
     QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
