@@ -22,6 +22,8 @@ get_filename_component(consumer_dir ${CMAKE_CURRENT_LIST_FILE} DIRECTORY)
 file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 unset(ENV{LD_LIBRARY_PATH})
+# The consumer programs render offscreen; no display is needed.
+set(ENV{QT_QPA_PLATFORM} offscreen)
 set(launcher "")
 if(LAUNCHER)
     set(launcher -DCMAKE_CXX_COMPILER_LAUNCHER=${LAUNCHER})
