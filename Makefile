@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # The project's entry points. CMake does the real work; these targets install
 # what is missing, configure once and build.
 #

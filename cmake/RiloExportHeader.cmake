@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # rilo_export_header(<target> <BASE> <output file>)
 # Writes the export header of a library target: <BASE>_EXPORT expands to
 # Qt's Q_DECL_EXPORT while the shared library is built, to Q_DECL_IMPORT for

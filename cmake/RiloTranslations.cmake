@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # rilo_embed_translations(<target> <resource prefix> <ts file>...)
 # Compiles the .ts files with lrelease and builds the catalogs into <target>
 # as resources under <resource prefix> (for example /rilo_widget/translations),

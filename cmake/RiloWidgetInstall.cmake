@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Installation of the library: headers under include/rilo_widget[-qt6]/widget/,
 # the library, a CMake package RiloWidget[Qt6] (with the exported target
 # RiloWidget::Widget), a pkg-config file rilo_widget[-qt6].pc and the licence.

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # The Qt the project builds against, chosen with RILO_WIDGET_QT_MAJOR (5 or 6).
 # Every CMake file names Qt through the variables set here:
 #   RILO_QT              Qt5 or Qt6: the package and target prefix (${RILO_QT}::Widgets)

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Compiles the library for 32-bit Windows as far as this machine can without a
 # Qt for Windows: with the MinGW cross compiler, against the Qt 5 headers of
 # the Linux build machine.

@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages the project needs, if any are missing.
 #
 #   scripts/install-deps.sh           what `make gallery` and `make test` need,

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Tests of the check-button dialog and the parameter dialogs: grid placement,
 // button set-up, checking by text and value, real clicks and modal runs.
 #include "testsupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Autotest of the state-indicator widgets: the flag model, the framing widget,
 // the state label and the state widget box.
 #include "testsupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // A small window built from the installed headers: a power-supply panel that
 // is switched active, rendered offscreen and checked by pixel; and the
 // library's German catalog, which must be found in the library itself (in a

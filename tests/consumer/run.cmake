@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Runs the consumer project against librilo_widget, as CTest's "consumer" tests
 # and `make test-coinstall` do. No step sets LD_LIBRARY_PATH: what is installed
 # must run as installed.
