@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Autotest of the measurement readouts: the value widget and the power-supply panel.
 #include "testsupport.h"
 

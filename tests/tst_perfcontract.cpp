@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The shortcuts that keep state changes fast must not show: a render that
 // finds nothing to change leaves palettes alone, a render after the host
 // touched a palette re-applies the state colours, the host's update state

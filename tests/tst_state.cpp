@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Autotest of the state-indicator widgets: the flag model, the framing widget,
 // the state label and the state widget box.
 #include "testsupport.h"
@@ -159,6 +162,8 @@ private slots:
     void nullContentIsReplacedByPlainWidget();
     void renderAppliesColorTableInEveryGroup_data();
     void renderAppliesColorTableInEveryGroup();
+    void renderOwnsColorsAGroupLeftToTheParent_data();
+    void renderOwnsColorsAGroupLeftToTheParent();
     void ringShowsActiveColorAroundContent_data();
     void ringShowsActiveColorAroundContent();
     void disablingTheFrameKeepsStateColors();
@@ -437,6 +442,48 @@ void TestState::renderAppliesColorTableInEveryGroup()
         QCOMPARE(w.palette().brush(group, QPalette::Window).style(), Qt::SolidPattern);
         QCOMPARE(w.content()->palette().brush(group, QPalette::WindowText).style(), Qt::SolidPattern);
     }
+}
+
+void TestState::renderOwnsColorsAGroupLeftToTheParent_data()
+{
+    QTest::addColumn<int>("inherited");
+    QTest::newRow("active") << int(QPalette::Active);
+    QTest::newRow("disabled") << int(QPalette::Disabled);
+    QTest::newRow("inactive") << int(QPalette::Inactive);
+}
+
+void TestState::renderOwnsColorsAGroupLeftToTheParent()
+{
+    // The host gives the frame its state colours as its own in two colour
+    // groups and leaves the third to the parent, which shows the same colours.
+    // Qt 6 records set brushes per group: a render must see that the third is
+    // not the frame's own and set it, or a later palette change of the parent
+    // would show through there.
+    QFETCH(int, inherited);
+    QWidget parent;
+    auto *w = new StandardStateWidget(nullptr, &parent);
+    w->render();
+    const Pair frame = paletteColors(w, QPalette::Active);
+
+    QPalette shared = parent.palette();
+    shared.setColor(QPalette::Window, frame.first);
+    shared.setColor(QPalette::WindowText, frame.second);
+    parent.setPalette(shared);
+    QPalette own;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if (group != inherited) {
+            own.setBrush(group, QPalette::Window, frame.first);
+            own.setBrush(group, QPalette::WindowText, frame.second);
+        }
+    }
+    w->setPalette(own);
+    w->render();
+
+    shared.setColor(QPalette::ColorGroup(inherited), QPalette::Window, Qt::red);
+    shared.setColor(QPalette::ColorGroup(inherited), QPalette::WindowText, Qt::red);
+    parent.setPalette(shared);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(paletteColors(w, group), frame);
 }
 
 void TestState::ringShowsActiveColorAroundContent_data()

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file abstractstatewidget.h
  * The two-flag state model shared by every state-indicator widget.

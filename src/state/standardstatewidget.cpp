@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 #include <widget/standardstatewidget.h>
 
 #include "abstractstatewidgetprivate.h"
@@ -28,11 +31,13 @@ bool holdsColors(const QWidget *widget, const std::pair<QColor, QColor> &colors)
     if (!widget->testAttribute(Qt::WA_SetPalette))
         return false;
     const QPalette &palette = widget->palette();
-    const uint ownRoles = (1u << QPalette::Window) | (1u << QPalette::WindowText);
-    if ((palette.resolve() & ownRoles) != ownRoles)
-        return false; // inherited, not set: setPalette() would make them the widget's own
     for (int group = QPalette::Active; group <= QPalette::Inactive; ++group) {
         const auto colorGroup = QPalette::ColorGroup(group);
+        // Inherited, not set: setPalette() would make them the widget's own.
+        // Qt 5 records this per role, Qt 6 per role and colour group;
+        // isBrushSet() asks each Qt its own way.
+        if (!palette.isBrushSet(colorGroup, QPalette::Window) || !palette.isBrushSet(colorGroup, QPalette::WindowText))
+            return false;
         if (!isSolid(palette.brush(colorGroup, QPalette::Window), colors.first)
             || !isSolid(palette.brush(colorGroup, QPalette::WindowText), colors.second))
             return false;
