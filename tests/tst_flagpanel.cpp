@@ -571,6 +571,16 @@ void TestFlagPanel::accessibleDescriptionListsVisibleFlags_data()
     QTest::newRow("lamp values converted")
         << true << QList<Op>{{QVariant(), 0}, {7, 1}, {QStringLiteral("false"), 2}, {1, 9}}
         << QStringLiteral("off, on, off, on");
+    // Long enough for appended words to go into the description in place,
+    // then one flag changed in the middle.
+    QList<Op> many;
+    QStringList words;
+    for (int i = 0; i < 1000; ++i) {
+        many.append({QStringLiteral("F%1").arg(i), i});
+        words.append(i == 500 ? QStringLiteral("x") : QStringLiteral("F%1").arg(i));
+    }
+    many.append({QStringLiteral("x"), 500});
+    QTest::newRow("a thousand texts, one changed") << false << many << words.join(QStringLiteral(", "));
 }
 
 void TestFlagPanel::accessibleDescriptionListsVisibleFlags()

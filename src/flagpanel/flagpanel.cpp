@@ -13,6 +13,10 @@ namespace {
 const char kSplitLineStyle[] = "border-style:none;background-color:%1";
 const char kStateFlagStyle[] = "border-width: 0px; border-radius: 2px;background-color:%1";
 
+// From this length on (characters) an appended flag's words are added to the
+// accessible description in place instead of into a copy.
+constexpr int kInPlaceDescription = 2048;
+
 // True when index names a flag that exists; anything else appends, negative
 // indices included, so that no value handed to a panel is lost.
 bool isExistingFlag(int index, int count)
@@ -83,15 +87,39 @@ void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech,
     // A flag appended at the right end adds its words at the end of the
     // description, as long as the description is ours and up to date;
     // rebuilding it for every flag would make a long panel quadratic.
-    const QString current = panel->accessibleDescription();
-    if (appended && !descriptionStale && index == flags.size() - 1 && current == ourDescription) {
+    // (No copy of the current description is kept here: it would stop the
+    // append from working in place.)
+    if (appended && !descriptionStale && index == flags.size() - 1
+        && panel->accessibleDescription() == ourDescription) {
         if (speech.isEmpty())
             return;
-        ourDescription = ourDescription.isEmpty() ? speech : ourDescription + QLatin1String(", ") + speech;
-        panel->setAccessibleDescription(ourDescription);
+        appendToDescription(panel, speech);
         return;
     }
     updateDescription(panel);
+}
+
+void FlagPanelPrivate::appendToDescription(QWidget *panel, const QString &speech)
+{
+    if (ourDescription.isEmpty()) {
+        ourDescription = speech;
+        panel->setAccessibleDescription(ourDescription);
+        return;
+    }
+    // The panel holds a copy of ourDescription, so appending to it would copy
+    // the whole text each time: quadratic for a long row of flags. A long
+    // text is therefore taken back from the panel for the moment of the
+    // append, which then happens in place (one more change event, with an
+    // empty description that nobody can read before this call returns).
+    QString text = ourDescription;
+    if (text.size() > kInPlaceDescription) {
+        ourDescription.clear();
+        panel->setAccessibleDescription(QString());
+    }
+    text.append(QLatin1String(", "));
+    text.append(speech);
+    ourDescription = text;
+    panel->setAccessibleDescription(text);
 }
 
 void FlagPanelPrivate::updateDescription(QWidget *panel)

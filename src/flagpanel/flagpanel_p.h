@@ -58,6 +58,9 @@ public:
     // watches it so that a deletion by the host marks the description stale.
     // The caller checks first that the flag row still exists.
     void appendFlag(QWidget *panel, QWidget *flag);
+    // Adds the words of an appended flag at the end of our description, in
+    // amortised constant time.
+    void appendToDescription(QWidget *panel, const QString &speech);
     // Rebuilds the panel's accessible description from the visible flags,
     // unless the host has given the panel a description of its own.
     void updateDescription(QWidget *panel);
