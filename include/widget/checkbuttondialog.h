@@ -38,9 +38,9 @@ class CheckButtonDialogPrivate;
  *
  * The dialog owns its buttons; they are children of the dialog and are deleted
  * last to first when it is destroyed. A button the host deletes (found with
- * findChildren(), say) is gone for the dialog too: its entry's button becomes
- * null and the setters pass the entry over; deleting the button group leaves
- * setExclusive() without effect. The buttons get the group identifiers -2,
+ * findChildren(), say) is gone for the dialog too: the setters pass its
+ * entry over and set the entry's button to null when they meet it; deleting
+ * the button group leaves setExclusive() without effect. The buttons get the group identifiers -2,
  * -3, ... in input order, as QButtonGroup assigns them, in constant time per
  * button, so a dialog of 10,000 buttons builds as fast as a grid of plain
  * push buttons.
