@@ -156,11 +156,13 @@ void CComboBox::dropEvent(QDropEvent *event)
     // path) for each path, with the duplicate check kept in a table instead
     // of a search of all entries per path, which made large drops quadratic.
     QHash<QString, int> counts = CComboBoxPrivate::entryCounts(this);
+    counts.reserve(counts.size() + d->urls.size());
     for (int i = d->urls.size() - 1; i >= 0; --i) {
         const QString &path = d->urls.at(i);
         if (counts.contains(path))
             continue;
-        CComboBoxPrivate::trim(this, d->maxCount - 1, &counts);
+        if (count() >= d->maxCount)
+            CComboBoxPrivate::trim(this, d->maxCount - 1, &counts);
         QComboBox::insertItem(0, QIcon(), path, QVariant());
         ++counts[path];
     }
