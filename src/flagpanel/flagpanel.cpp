@@ -109,8 +109,9 @@ void FlagPanelPrivate::appendToDescription(QWidget *panel, const QString &speech
     // The panel holds a copy of ourDescription, so appending to it would copy
     // the whole text each time: quadratic for a long row of flags. A long
     // text is therefore taken back from the panel for the moment of the
-    // append, which then happens in place (one more change event, with an
-    // empty description that nobody can read before this call returns).
+    // append, which then happens in place. That costs one more change event;
+    // an accessibility listener that reads the description during that event
+    // finds it empty, and the full text follows at once.
     QString text = ourDescription;
     if (text.size() > kInPlaceDescription) {
         ourDescription.clear();
