@@ -3,8 +3,10 @@
 
 // Wall-clock benchmarks of the state widgets and readouts against what a
 // developer would write without them (plain QLabels coloured by palette or by
-// style sheet). Each scenario runs ours and the baseline side by side in this
-// process, alternating, and reports the median of the runs and the ratio.
+// style sheet), and of the library's containers at scale (a flag panel, a
+// check-button dialog, a file drop) against plain Qt doing the same work.
+// Each scenario runs ours and the baseline side by side in this process,
+// alternating, and reports the median of the runs and the ratio.
 //
 //   rilo-bench [--smoke] [--runs N] [--csv FILE]
 //
@@ -12,7 +14,19 @@
 
 #include "panels.h"
 
+#include <widget/ccombobox.h>
+#include <widget/checkbuttondialog.h>
+#include <widget/flagpanel.h>
+
 #include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QGridLayout>
+#include <QMimeData>
+#include <QPushButton>
+#include <QUrl>
 #include <QCommandLineParser>
 #include <QElapsedTimer>
 #include <QFile>
@@ -387,6 +401,189 @@ QVector<Row> construction(const Options &options, const QVector<int> &sizes)
     return rows;
 }
 
+// ---------------------------------------------------------------------------
+// Scale: N flags, N check buttons, a drop of N files, each against plain Qt
+// doing the same work in the same run.
+
+// Milliseconds to build one object with make(); each object is destroyed
+// (untimed) and the event loop runs before the next build.
+template <typename T>
+double timeBuilds(const Options &options, const std::function<T *()> &make)
+{
+    double total = 0;
+    int calls = 0;
+    QElapsedTimer timer, all;
+    all.start();
+    do {
+        timer.start();
+        T *object = make();
+        total += timer.nsecsElapsed() / 1e6;
+        delete object;
+        QApplication::processEvents();
+        ++calls;
+    } while (!options.smoke && all.nsecsElapsed() < options.minRunMs * 1e6);
+    return total / calls;
+}
+
+const char kLampStyle[] = "border-width: 0px; border-radius: 2px;background-color:%1";
+constexpr int kScaleColumns = 100; // grid width of the check-button scenario
+
+// A panel of n lamps, every other one on, against n QLabels coloured by the
+// same style sheets in one QGridLayout.
+std::pair<double, double> flagPanel(const Options &options, int n)
+{
+    return alternate(
+        options,
+        [&] {
+            return timeBuilds<QWidget>(options, [n] {
+                auto *panel = new rilo::widget::FlagPanelState;
+                for (int i = 0; i < n; ++i)
+                    panel->setFlag(i % 2 == 0, i);
+                return panel;
+            });
+        },
+        [&] {
+            return timeBuilds<QWidget>(options, [n] {
+                const QString on = QString::fromLatin1(kLampStyle).arg(QColor(0, 212, 0).name());
+                const QString off = QString::fromLatin1(kLampStyle).arg(QColor(169, 169, 169).name());
+                auto *widget = new QWidget;
+                auto *grid = new QGridLayout(widget);
+                for (int i = 0; i < n; ++i) {
+                    auto *label = new QLabel(widget);
+                    label->setStyleSheet(i % 2 == 0 ? on : off);
+                    grid->addWidget(label, 0, i);
+                }
+                return widget;
+            });
+        });
+}
+
+// A panel of n text flags against n centred QLabels in one QGridLayout.
+std::pair<double, double> textPanel(const Options &options, int n)
+{
+    QStringList texts;
+    for (int i = 0; i < n; ++i)
+        texts.append(QStringLiteral("F%1").arg(i));
+    return alternate(
+        options,
+        [&] {
+            return timeBuilds<QWidget>(options, [&texts] {
+                auto *panel = new rilo::widget::FlagPanelText;
+                for (int i = 0; i < texts.size(); ++i)
+                    panel->setFlag(texts.at(i), i);
+                return panel;
+            });
+        },
+        [&] {
+            return timeBuilds<QWidget>(options, [&texts] {
+                auto *widget = new QWidget;
+                auto *grid = new QGridLayout(widget);
+                for (int i = 0; i < texts.size(); ++i) {
+                    auto *label = new QLabel(texts.at(i), widget);
+                    label->setAlignment(Qt::AlignCenter);
+                    grid->addWidget(label, 0, i);
+                }
+                return widget;
+            });
+        });
+}
+
+// A dialog of n checkable buttons in kScaleColumns columns against n
+// QPushButtons in a grid of a plain QDialog.
+std::pair<double, double> checkButtons(const Options &options, int n)
+{
+    QList<std::pair<QString, QVariant>> items;
+    for (int i = 0; i < n; ++i)
+        items.append({QStringLiteral("B%1").arg(i), i});
+    return alternate(
+        options,
+        [&] {
+            return timeBuilds<QDialog>(options, [&items] {
+                return new rilo::widget::CheckButtonDialog(items, kScaleColumns);
+            });
+        },
+        [&] {
+            return timeBuilds<QDialog>(options, [&items] {
+                auto *dialog = new QDialog;
+                auto *grid = new QGridLayout(dialog);
+                for (int i = 0; i < items.size(); ++i) {
+                    auto *button = new QPushButton(items.at(i).first, dialog);
+                    button->setCheckable(true);
+                    grid->addWidget(button, i / kScaleColumns + 1, i % kScaleColumns);
+                }
+                return dialog;
+            });
+        });
+}
+
+// A drop of n new files onto a box with a bound of 10^6 against
+// QComboBox::insertItem() of the same texts, each at the top.
+std::pair<double, double> fileDrop(const Options &options, int n)
+{
+    QList<QUrl> urls;
+    QStringList paths;
+    for (int i = 0; i < n; ++i) {
+        paths.append(QStringLiteral("/data/run%1/trace.csv").arg(i));
+        urls.append(QUrl::fromLocalFile(paths.last()));
+    }
+    QMimeData mime;
+    mime.setUrls(urls);
+    return alternate(
+        options,
+        [&] {
+            return timeBuilds<QComboBox>(options, [&mime] {
+                auto *box = new rilo::widget::CComboBox;
+                box->setMaxCount(1000000);
+                QDragEnterEvent enter(QPoint(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(box, &enter);
+                QDropEvent drop(QPointF(1, 1), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(box, &drop);
+                return box;
+            });
+        },
+        [&] {
+            return timeBuilds<QComboBox>(options, [&paths] {
+                auto *box = new QComboBox;
+                for (int i = paths.size() - 1; i >= 0; --i)
+                    box->insertItem(0, paths.at(i));
+                box->setCurrentIndex(0);
+                return box;
+            });
+        });
+}
+
+// Rows for one scenario over the sizes: ours within 1.5 times plain Qt at
+// the largest size, and growing no faster than plain Qt from the smallest
+// size to the largest (within 15 %, the runs' noise). At the smallest size
+// fixed costs weigh most (a drop converts every URL to a path, which the
+// baseline's ready texts skip); that row is for reading.
+QVector<Row> scale(const Options &options, const char *name, const QVector<int> &sizes,
+                   const std::function<std::pair<double, double>(const Options &, int)> &measure)
+{
+    QVector<Row> rows;
+    for (int n : sizes) {
+        std::printf("%s, N = %d\n", name, n);
+        std::fflush(stdout);
+        const auto times = measure(options, n);
+        Row row{QString::fromLatin1(name), n, times.first, times.second, QStringLiteral("ms")};
+        if (n == sizes.last() && sizes.size() > 1) {
+            row.limit = 1.5;
+            row.goal = QStringLiteral("ratio <= 1.5");
+        }
+        rows.append(row);
+    }
+    if (rows.size() >= 2) {
+        const Row &first = rows.first();
+        const Row &last = rows.last();
+        Row growth{QStringLiteral("%1 growth %2->%3").arg(QLatin1String(name)).arg(first.size).arg(last.size),
+                   last.size, last.ours / first.ours, last.baseline / first.baseline, QStringLiteral("x")};
+        growth.limit = 1.15;
+        growth.goal = QStringLiteral("ratio <= 1.15 (as plain)");
+        rows.append(growth);
+    }
+    return rows;
+}
+
 QString number(double value)
 {
     if (value == 0)
@@ -457,7 +654,10 @@ int main(int argc, char **argv)
                                         QStringLiteral("name"));
     const QCommandLineOption sizesOption(QStringLiteral("sizes"), QStringLiteral("Comma-separated M (and depths)."),
                                          QStringLiteral("list"));
-    parser.addOptions({smokeOption, runsOption, csvOption, onlyOption, sizesOption});
+    const QCommandLineOption scaleOption(QStringLiteral("scale-sizes"),
+                                         QStringLiteral("Comma-separated N of the scale scenarios."),
+                                         QStringLiteral("list"));
+    parser.addOptions({smokeOption, runsOption, csvOption, onlyOption, sizesOption, scaleOption});
     parser.process(app);
 
     Options options;
@@ -503,6 +703,21 @@ int main(int argc, char **argv)
         std::fflush(stdout);
         rows.append(construction(options, sizes));
     }
+    QVector<int> scaleSizes = options.smoke ? QVector<int>{1000} : QVector<int>{1000, 10000};
+    if (parser.isSet(scaleOption)) {
+        scaleSizes.clear();
+        const QStringList list = parser.value(scaleOption).split(QLatin1Char(','));
+        for (const QString &size : list)
+            scaleSizes.append(qMax(1, size.toInt()));
+    }
+    if (wanted("lamp"))
+        rows.append(scale(options, "lamp panel build", scaleSizes, flagPanel));
+    if (wanted("text"))
+        rows.append(scale(options, "text panel build", scaleSizes, textPanel));
+    if (wanted("check"))
+        rows.append(scale(options, "check-button dialog build", scaleSizes, checkButtons));
+    if (wanted("drop"))
+        rows.append(scale(options, "file drop", scaleSizes, fileDrop));
 
     printTable(rows);
     if (parser.isSet(csvOption)) {

@@ -205,6 +205,8 @@ private Q_SLOTS:
     void baudRateFieldStoresWhatUserSees_data();
     void baudRateFieldStoresWhatUserSees();
     void execReturnsAcceptedAfterUserConfirms();
+    void partsTheHostDeletesKeepTheirMembers_data();
+    void partsTheHostDeletesKeepTheirMembers();
 };
 
 // ---------------------------------------------------------------------------
@@ -767,6 +769,13 @@ void TestDevChoose::getChildsListsDescendantsDepthFirst()
     dialog.getChilds(a1x, list);
     QCOMPARE(list.size(), 6);
 
+    // A tree the host made circular (a1x above a) is walked once round.
+    a->setParent(a1x);
+    QList<QObject *> circle;
+    dialog.getChilds(a, circle);
+    QCOMPARE(circle, (QList<QObject *>{a1, a1x, a2}));
+    a->setParent(&root);
+
     // On the dialog itself every radio button comes after its group box.
     QList<QObject *> all;
     dialog.getChilds(&dialog, all);
@@ -1068,6 +1077,80 @@ void TestDevChoose::execReturnsAcceptedAfterUserConfirms()
     QCOMPARE(param.ipAddress, QStringLiteral("172.16.0.1"));
     QCOMPARE(dialog->parentWidget(), &host);
     QVERIFY(guard); // the host owns it; exec() does not delete it
+}
+
+void TestDevChoose::partsTheHostDeletesKeepTheirMembers_data()
+{
+    QTest::addColumn<QString>("victim"); // object name of the widget the host deletes
+    QTest::addColumn<QString>("address"); // of the record given to the dialog
+    QTest::addColumn<QStringList>("kept"); // record members that keep their value
+    QTest::addColumn<bool>("accepted");
+
+    const QString valid = QStringLiteral("010.0.0.1");
+    QTest::newRow("nothing") << QString() << valid << QStringList() << true;
+    // Not even checked: the user can no longer correct it.
+    QTest::newRow("address field") << "edtLANIP" << QStringLiteral("300.1.1.1") << QStringList{"address"} << true;
+    QTest::newRow("LAN mode") << "cbbLANMode" << valid << QStringList{"mode"} << true;
+    QTest::newRow("port") << "sbLANPort" << valid << QStringList{"port"} << true;
+    QTest::newRow("parity") << "cbRS232Parity" << valid << QStringList{"parity"} << true;
+    // The pages hold every field.
+    QTest::newRow("pages") << "tabWidget" << valid << QStringList{"address", "mode", "port", "parity"} << true;
+    QTest::newRow("caption") << "label" << valid << QStringList() << true;
+    // Deleted by a timer while the invalid-address message box is open.
+    QTest::newRow("dialog") << "DlgDevChoose" << QStringLiteral("300.1.1.1") << QStringList() << false;
+}
+
+void TestDevChoose::partsTheHostDeletesKeepTheirMembers()
+{
+    QFETCH(QString, victim);
+    QFETCH(QString, address);
+    VisaIOParam param = lanRecord(address);
+    const VisaIOParam before = param;
+    auto *dialog = new DlgDevChoose(param, {});
+    QPointer<DlgDevChoose> alive(dialog);
+    // Every member gets a new value where its field still exists.
+    for (const char *name : {"cbbLANMode", "cbRS232Parity"}) {
+        auto *box = dialog->findChild<QComboBox *>(QLatin1String(name));
+        box->setCurrentIndex((box->currentIndex() + 1) % box->count());
+    }
+    dialog->findChild<QSpinBox *>(QStringLiteral("sbLANPort"))->setValue(8000);
+    if (!victim.isEmpty() && victim != QLatin1String("DlgDevChoose"))
+        delete dialog->findChild<QWidget *>(victim);
+
+    QEvent languageChange(QEvent::LanguageChange);
+    QApplication::sendEvent(dialog, &languageChange);
+    dialog->findChild<QRadioButton *>(QStringLiteral("rbRS232"))->click();
+    dialog->findChild<QRadioButton *>(QStringLiteral("rbLAN"))->click();
+    QCOMPARE(param.intfType, VisaIOInfo::kTcpip);
+    QTimer::singleShot(0, [&] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            delete alive.data();
+            if (box == QApplication::activeModalWidget())
+                box->button(QMessageBox::Ok)->click();
+        }
+    });
+    dialog->accept();
+    QTest::qWait(0);
+
+    QStringList kept;
+    if (param.ipAddress == before.ipAddress)
+        kept << QStringLiteral("address");
+    if (param.lanType == before.lanType)
+        kept << QStringLiteral("mode");
+    if (param.port == before.port)
+        kept << QStringLiteral("port");
+    if (param.parity == before.parity)
+        kept << QStringLiteral("parity");
+    QFETCH(bool, accepted);
+    if (accepted) {
+        QTEST(kept, "kept");
+        QVERIFY(alive);
+        QCOMPARE(dialog->result(), int(QDialog::Accepted));
+    } else {
+        QVERIFY(!alive);
+        QVERIFY(sameRecord(param, before));
+    }
+    delete alive.data();
 }
 
 QTEST_MAIN(TestDevChoose)

@@ -20,6 +20,8 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <functional>
+#include <limits>
 #include <memory>
 
 using rilo::widget::CheckButtonAndSpinBoxDialog;
@@ -99,7 +101,7 @@ private:
     QStringList m_contexts;
 };
 
-enum Kind { kCheckButtonDialog, kRecordDialog, kSpinChoiceDialog };
+enum Kind { kCheckButtonDialog, kRecordDialog, kSpinChoiceDialog, kSpinBoxDialog };
 
 std::unique_ptr<QDialog> makeDialog(Kind kind, int count, int columns)
 {
@@ -110,13 +112,108 @@ std::unique_ptr<QDialog> makeDialog(Kind kind, int count, int columns)
         return std::make_unique<CheckButtonDialog_>(records(count), columns);
     case kSpinChoiceDialog:
         return std::unique_ptr<QDialog>(CheckButtonAndSpinBoxDialog::makeInstance(records(count), columns));
+    case kSpinBoxDialog:
+        return std::make_unique<SpinBoxDialog>();
     }
     return nullptr;
+}
+
+// Something a host does to a dialog of the buttons B0, B1 and B2.
+using Attack = std::function<void(QDialog *)>;
+
+// Calls every public function of the dialog that its kind offers, each part
+// it uses possibly gone, and describes what is left: the check states of the
+// check buttons still there ("10"), then the spin-box values. "deleted" once
+// the dialog itself is gone.
+QString exercise(Kind kind, QDialog *dialog)
+{
+    QPointer<QDialog> alive(dialog);
+    QList<std::function<void()>> calls;
+    auto *choice = qobject_cast<CheckButtonDialog *>(dialog);
+    auto *record = qobject_cast<CheckButtonDialog_ *>(dialog);
+    auto *spinChoice = qobject_cast<CheckButtonAndSpinBoxDialog *>(dialog);
+    auto *spin = qobject_cast<SpinBoxDialog *>(dialog);
+    QEvent languageChange(QEvent::LanguageChange);
+    switch (kind) {
+    case kCheckButtonDialog:
+        calls = {[=] { choice->setExclusive(false); },
+                 [=] { choice->setChecked(QStringLiteral("b1"), true); },
+                 [=] { choice->setChecked(QVariant(20), true); },
+                 [=] { choice->setCheckedAll(true); },
+                 [=] { choice->setCheckedAll(false); },
+                 [=] { choice->setChecked(QStringLiteral("b0"), true); }};
+        break;
+    case kRecordDialog:
+        calls = {[=] { record->setCheck(QStringLiteral("B1")); }, [=] { record->setCheck(QVariant(20)); },
+                 [=] { record->setCheck(QStringLiteral("B0")); }};
+        break;
+    case kSpinChoiceDialog:
+        calls = {[=] { spinChoice->setCheck(QStringLiteral("B1")); },
+                 [=] { spinChoice->setCheck(QVariant(20)); },
+                 [=] { spinChoice->setValueRange(0, 50); },
+                 [=] { spinChoice->setValue(7.5); },
+                 [=] { spinChoice->setSuffix(QStringLiteral("V")); },
+                 [&] { QApplication::sendEvent(spinChoice, &languageChange); }};
+        break;
+    case kSpinBoxDialog:
+        calls = {[=] { spin->setValue(5); }, [&] { QApplication::sendEvent(spin, &languageChange); }};
+        break;
+    }
+    for (const auto &call : calls) {
+        call();
+        if (!alive)
+            return QStringLiteral("deleted");
+    }
+    QString result;
+    for (QPushButton *button : checkButtons(dialog))
+        result += button->isChecked() ? QLatin1Char('1') : QLatin1Char('0');
+    if (spinChoice)
+        result += QStringLiteral(" %1 %2").arg(spinChoice->checked().toString()).arg(spinChoice->value());
+    if (spin)
+        result += QString::number(spin->value());
+    return result;
+}
+
+template <typename T>
+Attack deleteChild(int index)
+{
+    return [index](QDialog *dialog) {
+        QList<T *> children = dialog->findChildren<T *>(QString(), Qt::FindDirectChildrenOnly);
+        if (std::is_same<T, QPushButton>::value)
+            children = QList<T *>(); // only the check buttons
+        for (QPushButton *button : checkButtons(dialog))
+            if (std::is_same<T, QPushButton>::value)
+                children.append(reinterpret_cast<T *>(button));
+        delete children.value(index);
+    };
+}
+
+// When button `on` of the dialog toggles, deletes button `victim`. (Qt's
+// own buttons do not survive being deleted from their own toggled(), so the
+// victim is another button.)
+Attack deleteWhenToggled(int on, int victim)
+{
+    return [on, victim](QDialog *dialog) {
+        const QList<QPushButton *> buttons = checkButtons(dialog);
+        QPointer<QObject> target = buttons.at(victim);
+        QObject::connect(buttons.at(on), &QPushButton::toggled, dialog, [target] { delete target.data(); });
+    };
+}
+
+// A handler of the dialog's own click signal deletes the dialog; then button 1 is clicked.
+template <typename Dialog, typename Signal>
+Attack deleteOnClick(Signal signal)
+{
+    return [signal](QDialog *dialog) {
+        QObject::connect(static_cast<Dialog *>(dialog), signal, [dialog] { delete dialog; });
+        checkButtons(dialog).at(1)->click();
+    };
 }
 
 } // namespace
 
 Q_DECLARE_METATYPE(Kind)
+Q_DECLARE_METATYPE(Attack)
 
 class TestDialogs : public QObject
 {
@@ -159,6 +256,9 @@ private Q_SLOTS:
     void spinChoiceSuffixStandsRightOfTheSpinBox();
     void spinChoiceRunsModally();
     void emptySpinChoiceDialogIgnoresSpinBoxCalls();
+
+    void partsTheHostDeletesAreSkipped_data();
+    void partsTheHostDeletesAreSkipped();
 };
 
 // ---------------------------------------------------------------------------
@@ -496,6 +596,9 @@ void TestDialogs::spinBoxDialogClampsToTheDefaultRange_data()
     QTest::newRow("above the maximum") << 150.0 << 99.99;
     QTest::newRow("below the minimum") << -5.0 << 0.0;
     QTest::newRow("rounded to two decimals") << 12.345678 << 12.35;
+    QTest::newRow("infinity") << std::numeric_limits<double>::infinity() << 99.99;
+    QTest::newRow("minus infinity") << -std::numeric_limits<double>::infinity() << 0.0;
+    QTest::newRow("not a number is ignored") << std::numeric_limits<double>::quiet_NaN() << 0.0;
 }
 
 void TestDialogs::spinBoxDialogClampsToTheDefaultRange()
@@ -726,6 +829,58 @@ void TestDialogs::emptySpinChoiceDialogIgnoresSpinBoxCalls()
     QCOMPARE(dialog.value(), 0.0);
     QVERIFY(!dialog.checked().isValid());
     QVERIFY(dialog.findChildren<QWidget *>().isEmpty());
+}
+
+// ---------------------------------------------------------------------------
+// A host that deletes parts of a dialog, at once or from a handler
+
+void TestDialogs::partsTheHostDeletesAreSkipped_data()
+{
+    QTest::addColumn<Kind>("kind");
+    QTest::addColumn<Attack>("attack");
+    QTest::addColumn<QString>("left"); // what exercise() finds afterwards
+
+    // Untouched, for comparison.
+    QTest::newRow("choice") << kCheckButtonDialog << Attack([](QDialog *) {}) << "100";
+    QTest::newRow("choice, button deleted") << kCheckButtonDialog << deleteChild<QPushButton>(1) << "10";
+    QTest::newRow("choice, button deleted while all are set")
+        << kCheckButtonDialog << deleteWhenToggled(0, 2) << "10";
+    QTest::newRow("choice, dialog deleted on click")
+        << kCheckButtonDialog << deleteOnClick<CheckButtonDialog>(&CheckButtonDialog::buttonClicked) << "deleted";
+    QTest::newRow("choice, group deleted") << kCheckButtonDialog << deleteChild<QButtonGroup>(0) << "100";
+    QTest::newRow("choice, layout deleted") << kCheckButtonDialog << deleteChild<QGridLayout>(0) << "100";
+
+    QTest::newRow("record") << kRecordDialog << Attack([](QDialog *) {}) << "111";
+    QTest::newRow("record, button deleted") << kRecordDialog << deleteChild<QPushButton>(1) << "11";
+    QTest::newRow("record, dialog deleted on click")
+        << kRecordDialog << deleteOnClick<CheckButtonDialog_>(&CheckButtonDialog_::buttonClicked) << "deleted";
+
+    QTest::newRow("spin choice") << kSpinChoiceDialog << Attack([](QDialog *) {}) << "001 20 7.5";
+    QTest::newRow("spin choice, button deleted") << kSpinChoiceDialog << deleteChild<QPushButton>(2) << "01 10 7.5";
+    QTest::newRow("spin choice, spin box deleted")
+        << kSpinChoiceDialog << deleteChild<QDoubleSpinBox>(0) << "001 20 0";
+    QTest::newRow("spin choice, suffix deleted") << kSpinChoiceDialog << deleteChild<QLabel>(0) << "001 20 7.5";
+    QTest::newRow("spin choice, OK deleted")
+        << kSpinChoiceDialog << Attack([](QDialog *dialog) { delete okButton(dialog); }) << "001 20 7.5";
+    QTest::newRow("spin choice, button deleted when another is checked")
+        << kSpinChoiceDialog << deleteWhenToggled(1, 0) << "01 20 7.5";
+
+    QTest::newRow("spin box") << kSpinBoxDialog << Attack([](QDialog *) {}) << "5";
+    QTest::newRow("spin box, spin box deleted") << kSpinBoxDialog << deleteChild<QDoubleSpinBox>(0) << "0";
+    QTest::newRow("spin box, label deleted") << kSpinBoxDialog << deleteChild<QLabel>(0) << "5";
+    QTest::newRow("spin box, OK deleted")
+        << kSpinBoxDialog << Attack([](QDialog *dialog) { delete okButton(dialog); }) << "5";
+}
+
+void TestDialogs::partsTheHostDeletesAreSkipped()
+{
+    QFETCH(Kind, kind);
+    QFETCH(Attack, attack);
+    QDialog *dialog = makeDialog(kind, 3, 3).release();
+    QPointer<QDialog> alive(dialog);
+    attack(dialog);
+    QTEST(alive ? exercise(kind, dialog) : QStringLiteral("deleted"), "left");
+    delete alive.data();
 }
 
 QTEST_MAIN(TestDialogs)

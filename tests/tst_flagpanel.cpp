@@ -13,6 +13,7 @@
 #include <QPointer>
 #include <QSignalSpy>
 
+#include <functional>
 #include <memory>
 
 using rilo::widget::FlagPanel;
@@ -83,9 +84,31 @@ QStringList childNames(QAccessibleInterface *iface)
     return names;
 }
 
+// Deletes its target when the watched widget is hidden, as a host's event
+// filter might.
+class DeleteOnHide : public QObject
+{
+public:
+    DeleteOnHide(QObject *target)
+        : target(target)
+    {
+    }
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::Hide || event->type() == QEvent::HideToParent)
+            delete target.data();
+        return false;
+    }
+    QPointer<QObject> target;
+};
+
+// Something a host does to a panel that holds a title and the flags 0 to 2.
+using Attack = std::function<void(FlagPanel *)>;
+
 } // namespace
 
 Q_DECLARE_METATYPE(Op)
+Q_DECLARE_METATYPE(Attack)
 Q_DECLARE_METATYPE(QList<Op>)
 
 class TestFlagPanel : public QObject
@@ -110,6 +133,8 @@ private Q_SLOTS:
     void releaseOverAFlagOrTheTitleReachesThePanel();
     void destructorDeletesEveryChild();
     void nullPrivateRecordIsReplaced();
+    void partsTheHostDeletesAreLeftAlone_data();
+    void partsTheHostDeletesAreLeftAlone();
 
     void stateDefaultsAreGreenAndGrey();
     void stateFlagsFollowTheValue_data();
@@ -549,6 +574,16 @@ void TestFlagPanel::accessibleDescriptionListsVisibleFlags_data()
     QTest::newRow("lamp values converted")
         << true << QList<Op>{{QVariant(), 0}, {7, 1}, {QStringLiteral("false"), 2}, {1, 9}}
         << QStringLiteral("off, on, off, on");
+    // Long enough for appended words to go into the description in place,
+    // then one flag changed in the middle.
+    QList<Op> many;
+    QStringList words;
+    for (int i = 0; i < 1000; ++i) {
+        many.append({QStringLiteral("F%1").arg(i), i});
+        words.append(i == 500 ? QStringLiteral("x") : QStringLiteral("F%1").arg(i));
+    }
+    many.append({QStringLiteral("x"), 500});
+    QTest::newRow("a thousand texts, one changed") << false << many << words.join(QStringLiteral(", "));
 }
 
 void TestFlagPanel::accessibleDescriptionListsVisibleFlags()
@@ -703,6 +738,67 @@ void TestFlagPanel::hostDescriptionIsNeverOverwritten()
     texts.setFlag(QStringLiteral("Remote"), 0);
     QCOMPARE(QAccessible::queryAccessibleInterface(&texts)->text(QAccessible::Description),
              QStringLiteral("Mode flags"));
+}
+
+void TestFlagPanel::partsTheHostDeletesAreLeftAlone_data()
+{
+    QTest::addColumn<bool>("lamps");
+    QTest::addColumn<Attack>("attack");
+    QTest::addColumn<int>("count");          // flagCount() after every call below
+    QTest::addColumn<QString>("description"); // what the flags say at the end
+
+    const Attack flag1 = [](FlagPanel *panel) { delete flagAt(panel, 1); };
+    const Attack title = [](FlagPanel *panel) { delete mainGrid(panel)->itemAtPosition(0, 0)->widget(); };
+    const Attack line = [](FlagPanel *panel) { delete splitLine(panel); };
+    const Attack flagRow = [](FlagPanel *panel) { delete flagGrid(panel); };
+    const Attack layout = [](FlagPanel *panel) { delete panel->layout(); };
+    // A filter on flag 0 deletes flag 1 while clearFlags() walks the flags.
+    const Attack whileClearing = [](FlagPanel *panel) {
+        auto *filter = new DeleteOnHide(flagAt(panel, 1));
+        filter->setParent(panel);
+        flagAt(panel, 0)->installEventFilter(filter);
+    };
+    for (const bool lamps : {false, true}) {
+        const QString word = lamps ? QStringLiteral("on") : QStringLiteral("x");
+        const auto words = [&word](int n) { return QStringList(QVector<QString>(n, word).toList()).join(QStringLiteral(", ")); };
+        const char *kind = lamps ? "lamps" : "texts";
+        // Flag 1 stays dead; the last call appends flag 3.
+        QTest::addRow("%s, flag deleted", kind) << lamps << flag1 << 4 << words(3);
+        QTest::addRow("%s, flag deleted while clearing", kind) << lamps << whileClearing << 4 << words(3);
+        QTest::addRow("%s, title deleted", kind) << lamps << title << 4 << words(4);
+        QTest::addRow("%s, split line deleted", kind) << lamps << line << 4 << words(4);
+        // Without the flag row no flag is appended any more.
+        QTest::addRow("%s, flag row deleted", kind) << lamps << flagRow << 3 << words(3);
+        QTest::addRow("%s, layout deleted", kind) << lamps << layout << 3 << words(3);
+    }
+}
+
+void TestFlagPanel::partsTheHostDeletesAreLeftAlone()
+{
+    QFETCH(bool, lamps);
+    QFETCH(Attack, attack);
+    std::unique_ptr<FlagPanel> panel(lamps ? static_cast<FlagPanel *>(new FlagPanelState)
+                                           : static_cast<FlagPanel *>(new FlagPanelText));
+    const QVariant value = lamps ? QVariant(true) : QVariant(QStringLiteral("x"));
+    panel->setTitle(QStringLiteral("T"));
+    for (int i = 0; i < 3; ++i)
+        panel->setFlag(value, i);
+    attack(panel.get());
+
+    // Every public call, each part it uses possibly gone.
+    panel->setTitle(QStringLiteral("U"));
+    panel->setSplitLineColor(Qt::red);
+    panel->clearFlags();
+    panel->setFlag(value, 0);
+    panel->setFlag(value, 1);
+    panel->setFlag(value, 2);
+    panel->setFlag(value, -1);
+    panel->sizeHint();
+    panel->grab();
+
+    QTEST(panel->flagCount(), "count");
+    QTEST(panel->accessibleDescription(), "description");
+    QCOMPARE(panel->accessibleName(), QStringLiteral("U"));
 }
 
 QTEST_MAIN(TestFlagPanel)

@@ -119,6 +119,8 @@ private Q_SLOTS:
     void setMarkdownReplacesTheMessage();
     void buttonsEndExec_data();
     void buttonsEndExec();
+    void partsTheHostDeletesAreLeftOut_data();
+    void partsTheHostDeletesAreLeftOut();
 };
 
 void TestGIFMessageBox::formShowsCaptionsPicturesMessageAndButtons()
@@ -397,6 +399,50 @@ void TestGIFMessageBox::buttonsEndExec()
     QCOMPARE(box.exec(), result);
     QVERIFY(clicked);
     QVERIFY(!box.isVisible());
+}
+
+void TestGIFMessageBox::partsTheHostDeletesAreLeftOut_data()
+{
+    QTest::addColumn<QString>("victim"); // object name of the deleted part, or "movie 0" / "movie 1"
+    QTest::addColumn<QString>("running"); // which pictures run a movie at the end, left then right
+    QTest::addColumn<bool>("message");    // the message field still shows the host's text
+
+    QTest::newRow("nothing") << QString() << "LR" << true;
+    QTest::newRow("left movie") << "movie 0" << "-R" << true;
+    QTest::newRow("right movie") << "movie 1" << "L-" << true;
+    QTest::newRow("left picture") << "lblGifLeft" << "-R" << true;
+    QTest::newRow("right picture") << "lblGifRight" << "L-" << true;
+    QTest::newRow("message") << "edtMessage" << "LR" << false;
+    QTest::newRow("caption") << "label" << "LR" << true;
+}
+
+void TestGIFMessageBox::partsTheHostDeletesAreLeftOut()
+{
+    QFETCH(QString, victim);
+    GIFMessageBox box;
+    if (victim.startsWith(QLatin1String("movie")))
+        delete movie(box, victim.endsWith(QLatin1Char('1')) ? 1 : 0);
+    else if (!victim.isEmpty())
+        delete box.findChild<QWidget *>(victim);
+
+    box.setGIF(0, kCalibratorGif);
+    box.setGIF(1, kInstrumentGif);
+    box.stop();
+    box.start();
+    box.setMarkdown(QStringLiteral("**host**"));
+    QEvent languageChange(QEvent::LanguageChange);
+    QApplication::sendEvent(&box, &languageChange);
+
+    QString running;
+    const char *const pictures[] = {"lblGifLeft", "lblGifRight"};
+    for (int i = 0; i < 2; ++i) {
+        QLabel *picture = part<QLabel>(box, pictures[i]);
+        const bool runs = picture && picture->movie() && picture->movie()->state() == QMovie::Running;
+        running += runs ? QLatin1Char(i == 0 ? 'L' : 'R') : QLatin1Char('-');
+    }
+    QTEST(running, "running");
+    auto *message = part<QTextEdit>(box, "edtMessage");
+    QTEST(message && message->toPlainText() == QLatin1String("host"), "message");
 }
 
 QTEST_MAIN(TestGIFMessageBox)

@@ -96,6 +96,8 @@ private slots:
     void widgetClassFindsEveryWidgetButNoLayouts();
     void nullObjectAndLayoutGiveEmptyLists();
     void layoutFormDescendsIntoNestedLayouts();
+    void searchesEndOnDeepAndCircularTrees_data();
+    void searchesEndOnDeepAndCircularTrees();
 
     // WindowFlash
     void constructionCreatesNativeWindow();
@@ -103,7 +105,8 @@ private slots:
     void startOnceRoundsToHalfSecondFlashes_data();
     void startOnceRoundsToHalfSecondFlashes();
     void destructorSendsOneStop();
-    void nullWidgetSendsOnlyStops();
+    void nullOrGoneWidgetSendsOnlyStops_data();
+    void nullOrGoneWidgetSendsOnlyStops();
 };
 
 void TestUtil::topMainWindowIgnoresDialogs()
@@ -315,22 +318,88 @@ void TestUtil::destructorSendsOneStop()
     QCOMPARE(backend.requests.at(1).window, quintptr(widget.winId()));
 }
 
-void TestUtil::nullWidgetSendsOnlyStops()
+void TestUtil::nullOrGoneWidgetSendsOnlyStops_data()
 {
+    QTest::addColumn<int>("loss"); // 0: null widget, 1: deleted, 2: closed with WA_DeleteOnClose
+    QTest::newRow("null widget") << 0;
+    QTest::newRow("widget deleted") << 1;
+    QTest::newRow("window closed for good") << 2;
+}
+
+void TestUtil::nullOrGoneWidgetSendsOnlyStops()
+{
+    QFETCH(int, loss);
     RecordingBackend backend;
+    quintptr handle = 0;
+    int sent = 0; // requests before the widget went
     {
-        WindowFlash flash(nullptr, &backend);
+        QWidget *window = loss == 0 ? nullptr : new QWidget;
+        WindowFlash flash(window, &backend);
+        if (window) {
+            handle = quintptr(window->winId());
+            QVERIFY(handle != 0);
+            flash.start(); // flashing when the window goes
+            sent = backend.requests.size();
+            QCOMPARE(sent, 1);
+        }
+        if (loss == 1) {
+            delete window;
+        } else if (loss == 2) {
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->show();
+            window->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
         flash.start();
         flash.startOnce(1000);
-        QVERIFY(backend.requests.isEmpty());
+        QCOMPARE(backend.requests.size(), sent);
         flash.stop();
-        QCOMPARE(backend.requests.size(), 1);
+        QCOMPARE(backend.requests.size(), sent + 1);
     }
-    QCOMPARE(backend.requests.size(), 2);
-    for (const WindowFlash::Request &request : qAsConst(backend.requests)) {
-        QCOMPARE(request.flags, 0u);
-        QCOMPARE(request.window, quintptr(0));
+    QCOMPARE(backend.requests.size(), sent + 2);
+    for (int i = sent; i < backend.requests.size(); ++i) {
+        QCOMPARE(backend.requests.at(i).flags, 0u);
+        QCOMPARE(backend.requests.at(i).window, handle);
     }
+}
+
+// A chain of objects far deeper than a call stack holds, and an object tree
+// made circular (QObject::setParent() allows it): the search ends and lists
+// each object once.
+void TestUtil::searchesEndOnDeepAndCircularTrees_data()
+{
+    QTest::addColumn<int>("depth");
+    QTest::addColumn<bool>("circular");
+    QTest::newRow("deep chain") << 200000 << false;
+    QTest::newRow("circle") << 3 << true;
+}
+
+void TestUtil::searchesEndOnDeepAndCircularTrees()
+{
+    QFETCH(int, depth);
+    QFETCH(bool, circular);
+    QObject root;
+    QVector<QObject *> chain;
+    QObject *parent = &root;
+    for (int i = 0; i < depth; ++i) {
+        chain.append(new QObject(parent));
+        parent = chain.last();
+    }
+    if (circular)
+        chain.first()->setParent(chain.last()); // first -> ... -> last -> first
+
+    // A search from a member of the circle lists the others once each.
+    QObject *start = circular ? chain.first() : &root;
+    const QList<QObject *> found = WidgetHelper::getChildren(start, {}, true);
+    QCOMPARE(found.size(), circular ? depth - 1 : depth);
+    QCOMPARE(QSet<QObject *>(found.begin(), found.end()).size(), found.size());
+    QVERIFY(!found.contains(start));
+
+    // Qt's own destructors recurse and would not survive either shape.
+    if (circular)
+        chain.first()->setParent(nullptr);
+    for (int i = chain.size() - 1; i >= 0; --i)
+        delete chain.at(i);
 }
 
 QTEST_MAIN(TestUtil)

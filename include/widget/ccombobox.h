@@ -33,6 +33,12 @@ class CComboBoxPrivate;
  * QComboBox::addItems() do not. maxCount() and setMaxCount() are the box's own
  * bound and hide QComboBox's functions of the same name, whose value stays
  * independent.
+ *
+ * A drop and insertItems() look at the existing entries once, not once per
+ * new text, so a drop of N files onto a box of M entries costs about what
+ * N calls of QComboBox::insertItem() cost. The trimming before and after an
+ * insertion removes at most as many entries as the box held, so it ends even
+ * when a handler of the box's signals adds entries back.
  */
 class RILO_WIDGET_EXPORT CComboBox : public QComboBox
 {

@@ -16,10 +16,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <memory>
+
 class Ui_DlgDevChoose;
 
 namespace rilo {
 namespace widget {
+
+class FormGuard;
 
 /*!
  * \brief Modal dialog in which the user chooses how to reach an instrument:
@@ -57,6 +61,13 @@ namespace widget {
  * title follows the language. The LAN modes keep their protocol names.
  *
  * The widgets are children of the dialog; the dialog owns its form object.
+ * The host can reach them through findChild() and may delete them: a field
+ * that is gone leaves its record member as it is on confirmation (with the
+ * address field gone, a LAN address is not checked either), a radio button
+ * whose page is gone still writes the interface, and once any widget of the
+ * form is gone a language change retranslates only the parity names. A
+ * handler that deletes the dialog while the invalid-address message box is
+ * open ends accept() there.
  */
 class RILO_WIDGET_EXPORT DlgDevChoose : public QDialog
 {
@@ -112,7 +123,10 @@ public:
     /*!
      * Appends every descendant of \a object to \a list, depth first, each
      * object before its own children, in the order of QObject::children().
-     * The list is not cleared first. A null \a object appends nothing.
+     * The list is not cleared first. A null \a object appends nothing. The
+     * walk needs no stack depth of its own, so a chain of any depth is
+     * walked; an object tree made circular (QObject::setParent() allows it)
+     * is walked once, an object met again being neither listed nor entered.
      */
     void getChilds(QObject *object, QList<QObject *> &list) const;
 
@@ -144,6 +158,7 @@ private:
     Q_DISABLE_COPY(DlgDevChoose)
 
     Ui_DlgDevChoose *ui;
+    std::unique_ptr<FormGuard> form; // which of the form's widgets still live
     rilo::measure::io::visa::VisaIOParam &ioParam;
     QString formTitle; // the title the form set last; any other title is the host's
 };

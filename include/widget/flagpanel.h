@@ -44,14 +44,28 @@ class FlagPanelStatePrivate;
  * reader that walks the panel hears every flag. A name or description the
  * host has set on the panel itself is never overwritten. The description
  * is rebuilt only when what the visible flags say changes, so setting the
- * same values again costs nothing extra.
+ * same values again costs nothing extra, and a flag appended at the right
+ * end only adds its words, so building a panel of many flags stays linear.
+ *
+ * The host can reach every part through findChild() or layout() and may
+ * delete it; a part that is gone stays gone and the panel goes on without
+ * it. setFlag() for the index of a deleted flag does nothing (the index
+ * stays taken and flagCount() does not shrink); a deleted flag no longer
+ * counts in the accessible description. After the title label is deleted,
+ * setTitle() only renames the panel for assistive technology; after the
+ * split line is deleted, setSplitLineColor() only stores the colour; once
+ * the flag row (or the panel's layout, which holds it) is deleted, setFlag()
+ * appends no flag any more and setTitle() makes no title label.
  */
 class RILO_WIDGET_EXPORT FlagPanel : public QFrame
 {
     Q_OBJECT
 
 public:
-    /*! Deletes the flags in index order, the title, the layouts, the split line and the private record. */
+    /*!
+     * Deletes the flags in index order, the title, the layouts, the split
+     * line and the private record, skipping parts the host deleted already.
+     */
     ~FlagPanel() override;
 
     /*!

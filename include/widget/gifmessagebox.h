@@ -11,13 +11,18 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QString>
+
+#include <memory>
 
 class QMovie;
 class Ui_GIFMessageBox;
 
 namespace rilo {
 namespace widget {
+
+class FormGuard;
 
 /*!
  * \brief A dialog that shows an animation for each of two devices, captioned
@@ -35,6 +40,14 @@ namespace widget {
  * with setMarkdown() stays as the host wrote it, otherwise the default message
  * shows in the new language; a title set with setWindowTitle() stays, and the
  * animations keep playing.
+ *
+ * The host can reach the form's widgets and the movies through findChild()
+ * and may delete them. A call after such a part is gone leaves that part
+ * out: setGIF() for a deleted movie does nothing, and for a deleted picture
+ * label loads the movie without showing it; setMarkdown() without the message
+ * field only keeps the text; start() and stop() skip deleted movies. Once any
+ * widget of the form is gone, a language change no longer retranslates the
+ * form (its generated code would need every widget).
  */
 class RILO_WIDGET_EXPORT GIFMessageBox : public QDialog
 {
@@ -73,7 +86,8 @@ protected:
 private:
     Q_DISABLE_COPY(GIFMessageBox)
     Ui_GIFMessageBox *ui;
-    QList<QMovie *> movies; // 0 drives the left picture, 1 the right one
+    std::unique_ptr<FormGuard> form; // which of the form's widgets still live
+    QList<QPointer<QMovie>> movies;  // 0 drives the left picture, 1 the right one
     QString hostMarkdown;   // the message given to setMarkdown(), if any
     bool hasHostMarkdown = false;
     QString formTitle;      // the title the form set last; any other title is the host's

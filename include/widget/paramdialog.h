@@ -12,6 +12,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QPointer>
 #include <QString>
 #include <QVariant>
 
@@ -41,7 +42,8 @@ struct RILO_WIDGET_EXPORT DialogButtonParam
  * with a column count greater than 0, button i goes to row i / columns + 1 and
  * column i % columns (row 0 stays empty); with a column count of 0, or a
  * negative one, all buttons stand in row 0. The window flags are used as
- * given. The dialog has no OK button; the host closes it.
+ * given. The dialog has no OK button; the host closes it. A button the host
+ * deletes is passed over by setCheck().
  */
 class RILO_WIDGET_EXPORT CheckButtonDialog_ : public QDialog
 {
@@ -74,7 +76,7 @@ private Q_SLOTS:
 
 private:
     Q_DISABLE_COPY(CheckButtonDialog_)
-    QList<QPushButton *> buttons;
+    QList<QPointer<QPushButton>> buttons; // guarded: the host may delete them
 };
 
 /*!
@@ -85,6 +87,9 @@ private:
  * QDoubleSpinBox defaults (0 to 99.99, two decimals, step 1), so setValue()
  * clamps to that range. The label and button texts are translated and follow
  * a change of the application's language.
+ *
+ * Once the host has deleted the spin box, value() returns 0 and setValue()
+ * does nothing; a deleted label or OK button is no longer retranslated.
  */
 class RILO_WIDGET_EXPORT SpinBoxDialog : public QDialog
 {
@@ -97,7 +102,7 @@ public:
 
     /*! The spin box's value. */
     double value() const;
-    /*! Sets the spin box's value, clamped to 0 to 99.99. */
+    /*! Sets the spin box's value, clamped to 0 to 99.99 (infinities included); a NaN is ignored. */
     void setValue(double value);
 
 protected:
@@ -108,9 +113,9 @@ private:
     Q_DISABLE_COPY(SpinBoxDialog)
     void retranslate();
 
-    QDoubleSpinBox *spinBox = nullptr;
-    QLabel *valueLabel = nullptr;
-    QPushButton *okButton = nullptr;
+    QPointer<QDoubleSpinBox> spinBox; // guarded, as the host may delete the parts
+    QPointer<QLabel> valueLabel;
+    QPointer<QPushButton> okButton;
 };
 
 /*!
@@ -127,7 +132,10 @@ private:
  *
  * The public constructor makes an empty dialog without buttons, spin box or
  * suffix label; on such a dialog value() returns 0 and setValue(),
- * setValueRange() and setSuffix() are ignored.
+ * setValueRange() and setSuffix() are ignored. The same holds for each part
+ * the host deletes: a deleted button is passed over by setCheck() and
+ * checked(), a deleted spin box or suffix label makes their calls do nothing
+ * (value() returns 0), and a deleted OK button is no longer retranslated.
  */
 class RILO_WIDGET_EXPORT CheckButtonAndSpinBoxDialog : public QDialog
 {
@@ -162,9 +170,9 @@ public:
 
     /*! The spin box's value; 0 on a dialog without spin box. */
     double value() const;
-    /*! Sets the spin box's value, clamped to its range. */
+    /*! Sets the spin box's value, clamped to its range; a NaN is ignored. */
     void setValue(double value);
-    /*! Sets the spin box's range (QDoubleSpinBox::setRange). */
+    /*! Sets the spin box's range (QDoubleSpinBox::setRange); a NaN for either bound is ignored. */
     void setValueRange(double minimum, double maximum);
     /*! Shows \a suffix in the label right of the spin box (not as the spin box's own suffix). */
     void setSuffix(const QString &suffix);
@@ -175,10 +183,10 @@ protected:
 
 private:
     Q_DISABLE_COPY(CheckButtonAndSpinBoxDialog)
-    QList<QPushButton *> buttons;
-    QDoubleSpinBox *spinBox = nullptr;
-    QLabel *suffixLabel = nullptr;
-    QPushButton *okButton = nullptr;
+    QList<QPointer<QPushButton>> buttons; // guarded: the host may delete them
+    QPointer<QDoubleSpinBox> spinBox; // guarded, as the host may delete the parts
+    QPointer<QLabel> suffixLabel;
+    QPointer<QPushButton> okButton;
 };
 
 } // namespace widget

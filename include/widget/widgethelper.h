@@ -31,6 +31,12 @@ namespace widget {
  *
  * Nothing is taken over: the lists hold plain pointers into the host's tree
  * that stay valid as long as those objects live.
+ *
+ * The searches keep their own stack instead of recursing, so a chain of
+ * objects or layouts of any depth is searched in linear time. An object tree
+ * that the host has made circular (QObject::setParent() does not refuse a
+ * descendant as the new parent) is searched once round: an object met a
+ * second time is neither listed nor searched again.
  */
 class RILO_WIDGET_EXPORT WidgetHelper
 {

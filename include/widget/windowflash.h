@@ -30,9 +30,11 @@ class WindowFlashPrivate;
  * platforms Qt offers no way to withdraw an alert, so a stop request has no
  * visible effect there and the hint ends on activation or when its time is up.
  *
- * The widget is not owned and must outlive the WindowFlash: the object keeps
- * a plain pointer and its native handle. If Qt later gives the widget a new
- * native window, the object keeps addressing the old handle.
+ * The widget is not owned. The object watches it: once the widget is gone
+ * (deleted by the host, or closed with Qt::WA_DeleteOnClose), start() and
+ * startOnce() do nothing, while stop() and the destructor still send their
+ * stop request with the handle taken at construction. If Qt later gives the
+ * widget a new native window, the object keeps addressing the old handle.
  *
  * Every request goes to a Backend when one is given to the constructor, and
  * to the platform otherwise; a Backend lets an application route flashing
@@ -86,7 +88,8 @@ public:
 
     /*!
      * Flashes until stop(): flags kFlash, count 0, interval 0. Does nothing
-     * for a null widget or a widget without a native window now.
+     * for a null widget, a widget that is gone, or a widget without a native
+     * window now.
      */
     void start();
 
@@ -94,7 +97,8 @@ public:
      * Flashes at 500 ms intervals for about \a milliseconds: the count is the
      * number of 500 ms intervals rounded half up (249 ms give 0, which
      * flashes until stopped; 250 ms give 1; 10000 ms give 20). Does nothing
-     * for a null widget or a widget without a native window now.
+     * for a null widget, a widget that is gone, or a widget without a native
+     * window now.
      */
     void startOnce(unsigned int milliseconds);
 

@@ -5,11 +5,14 @@
 
 #include "ipaddress.h"
 #include "ui_dlgdevchoose.h"
+#include "../util/formguard_p.h"
+#include "../util/objectwalk_p.h"
 
 #include <QCompleter>
 #include <QEvent>
 #include <QMessageBox>
 #include <QMetaEnum>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QTabBar>
@@ -149,10 +152,15 @@ quint32 shownBaudRate(const QComboBox *box)
 DlgDevChoose::DlgDevChoose(VisaIOParam &ioParam, const QStringList &addresses, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui_DlgDevChoose)
+    , form(new FormGuard)
     , ioParam(ioParam)
 {
     // 1. The form; it also connects on_cbbLANMode_currentIndexChanged by name.
     ui->setupUi(this);
+    form->watch({ui->groupBox, ui->rbUSB, ui->rbLAN, ui->rbRS232, ui->rbGPIB, ui->tabWidget, ui->tab_3, ui->tab_4,
+                 ui->label_2, ui->label_4, ui->sbLANPort, ui->edtLANIP, ui->label, ui->cbbLANMode, ui->tab_5,
+                 ui->label_5, ui->cbRS232Databits, ui->cbRS232Parity, ui->cbRS232BaudRate, ui->label_3, ui->label_6,
+                 ui->label_7, ui->cbRS232Stopbits, ui->tab, ui->buttonBox});
 
     // 2. Which interface and page each radio button stands for.
     const struct
@@ -268,43 +276,61 @@ QString DlgDevChoose::removePreChar(const QString &text, char ch) const
 
 void DlgDevChoose::getChilds(QObject *object, QList<QObject *> &list) const
 {
-    if (!object)
-        return;
-    const QObjectList &children = object->children();
-    for (QObject *child : children) {
-        list.append(child);
-        if (!child->children().isEmpty())
-            getChilds(child, list);
-    }
+    forEachDescendant(object, [&list](QObject *descendant) { list.append(descendant); });
 }
 
 void DlgDevChoose::accept()
 {
-    QString address = ui->edtLANIP->text();
-    if (ioParam.intfType == kIntfLan) {
-        if (!isValidIPAddress(address)) {
-            QMessageBox::information(this, QString(), tr("The IP address is invalid."));
-            ui->edtLANIP->setFocus(Qt::OtherFocusReason);
-            ui->edtLANIP->selectAll();
-            return;
+    // A field the host deleted leaves its member of the record as it is.
+    if (QLineEdit *field = form->live(ui->edtLANIP)) {
+        QString address = field->text();
+        if (ioParam.intfType == kIntfLan) {
+            if (!isValidIPAddress(address)) {
+                // The message box runs an event loop, in which the host may
+                // delete the dialog or the field. The box is a child of the
+                // dialog, so it lives on the heap (QMessageBox::information()
+                // keeps it on the stack, where deleting the dialog would
+                // delete it a second time).
+                const QPointer<DlgDevChoose> self(this);
+                const QPointer<QMessageBox> box = new QMessageBox(
+                    QMessageBox::Information, QString(), tr("The IP address is invalid."), QMessageBox::Ok, this);
+                box->exec();
+                delete box.data();
+                if (!self)
+                    return;
+                if (QLineEdit *again = form->live(ui->edtLANIP)) {
+                    again->setFocus(Qt::OtherFocusReason);
+                    again->selectAll();
+                }
+                return;
+            }
+            address = combineIPAddress(splitIPAddress(address)); // drops leading zeros
         }
-        address = combineIPAddress(splitIPAddress(address)); // drops leading zeros
+        ioParam.ipAddress = address;
     }
-
-    ioParam.ipAddress = address;
-    ioParam.lanType = currentData<VisaIOInfo::LanType>(ui->cbbLANMode);
-    ioParam.port = ui->sbLANPort->value();
-    ioParam.baudRate = shownBaudRate(ui->cbRS232BaudRate);
-    ioParam.dataBits = currentData<VisaSerial::DataBits>(ui->cbRS232Databits);
-    ioParam.stopBits = currentData<VisaSerial::StopBits>(ui->cbRS232Stopbits);
-    ioParam.parity = currentData<VisaSerial::Parity>(ui->cbRS232Parity);
+    if (const QComboBox *mode = form->live(ui->cbbLANMode))
+        ioParam.lanType = currentData<VisaIOInfo::LanType>(mode);
+    if (const QSpinBox *port = form->live(ui->sbLANPort))
+        ioParam.port = port->value();
+    if (const QComboBox *rate = form->live(ui->cbRS232BaudRate))
+        ioParam.baudRate = shownBaudRate(rate);
+    if (const QComboBox *bits = form->live(ui->cbRS232Databits))
+        ioParam.dataBits = currentData<VisaSerial::DataBits>(bits);
+    if (const QComboBox *stop = form->live(ui->cbRS232Stopbits))
+        ioParam.stopBits = currentData<VisaSerial::StopBits>(stop);
+    if (const QComboBox *parity = form->live(ui->cbRS232Parity))
+        ioParam.parity = currentData<VisaSerial::Parity>(parity);
 
     QDialog::accept();
 }
 
 void DlgDevChoose::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange) {
+    if (event->type() == QEvent::LanguageChange && !form->isIntact()) {
+        // The generated retranslation follows every pointer of the form.
+        if (QComboBox *parity = form->live(ui->cbRS232Parity))
+            retranslateParityItems(parity);
+    } else if (event->type() == QEvent::LanguageChange) {
         // retranslateUi() puts the form's texts back, the default address
         // and the form's title included: keep the user's address (and where
         // the cursor stands in it) and a title the host gave the dialog.
@@ -333,13 +359,17 @@ void DlgDevChoose::slotRbToggled(bool checked)
     if (!button)
         return;
     ioParam.intfType = button->property(kPortProperty).value<VisaIOInfo::IntfType>();
-    ui->tabWidget->setCurrentIndex(button->property(kIndexProperty).toInt());
+    if (QTabWidget *pages = form->live(ui->tabWidget))
+        pages->setCurrentIndex(button->property(kIndexProperty).toInt());
 }
 
 void DlgDevChoose::on_cbbLANMode_currentIndexChanged(int index)
 {
     Q_UNUSED(index) // the current item's data decides, not its position
-    ui->sbLANPort->setEnabled(static_cast<int>(currentData<VisaIOInfo::LanType>(ui->cbbLANMode)) == kLanTypeWithPort);
+    QSpinBox *port = form->live(ui->sbLANPort);
+    const QComboBox *mode = form->live(ui->cbbLANMode);
+    if (port && mode)
+        port->setEnabled(static_cast<int>(currentData<VisaIOInfo::LanType>(mode)) == kLanTypeWithPort);
 }
 
 } // namespace widget

@@ -38,13 +38,28 @@ void addToGrid(QGridLayout *grid, QPushButton *button, int index, int columns)
         grid->addWidget(button, 0, index);
 }
 
+void addToGroup(QButtonGroup *group, QPushButton *button, int index)
+{
+    group->addButton(button, -2 - index);
+}
+
 void checkAndFocus(QPushButton *button, bool checked)
 {
+    const QPointer<QPushButton> guard(button);
     button->setChecked(checked);
-    button->setFocus(Qt::OtherFocusReason);
+    if (guard)
+        guard->setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace checkbutton
+
+QPushButton *CheckButtonDialogPrivate::button(int i)
+{
+    QPushButton *const live = buttons.at(i).data();
+    if (!live)
+        std::get<2>(params[i]) = nullptr;
+    return live;
+}
 
 CheckButtonDialog::CheckButtonDialog(const QList<std::pair<QString, QVariant>> &items, int columns,
                                      QWidget *parent, const Qt::WindowFlags &flags)
@@ -60,31 +75,39 @@ CheckButtonDialog::CheckButtonDialog(const QList<std::pair<QString, QVariant>> &
         QPushButton *button = checkbutton::make(item.first, item.second);
         connect(button, &QPushButton::clicked, this, &CheckButtonDialog::sltButtonClicked);
         button->setParent(this);
-        d->group->addButton(button, -1);
+        checkbutton::addToGroup(d->group, button, i);
         checkbutton::addToGrid(grid, button, i, columns);
         d->params.append(TParam(item.first, item.second, button));
+        d->buttons.append(button);
     }
     setLayout(grid);
 }
 
 CheckButtonDialog::~CheckButtonDialog()
 {
-    while (!d->params.isEmpty())
-        delete std::get<2>(d->params.takeLast());
+    // The layout and the group go first: a button deleted while they exist
+    // is searched for in both, which made closing a large dialog quadratic.
+    delete layout();
+    delete d->group.data();
+    while (!d->buttons.isEmpty())
+        delete d->buttons.takeLast().data();
     delete d;
     d = nullptr;
 }
 
 void CheckButtonDialog::setExclusive(bool exclusive)
 {
-    d->group->setExclusive(exclusive);
+    if (QButtonGroup *group = d->group.data())
+        group->setExclusive(exclusive);
 }
 
 void CheckButtonDialog::setChecked(const QString &text, bool checked)
 {
-    for (const TParam &param : qAsConst(d->params)) {
-        if (QString::compare(std::get<0>(param), text, Qt::CaseInsensitive) == 0) {
-            checkbutton::checkAndFocus(std::get<2>(param), checked);
+    for (int i = 0; i < d->params.size(); ++i) {
+        if (QString::compare(std::get<0>(d->params.at(i)), text, Qt::CaseInsensitive) != 0)
+            continue;
+        if (QPushButton *button = d->button(i)) {
+            checkbutton::checkAndFocus(button, checked);
             return;
         }
     }
@@ -92,9 +115,11 @@ void CheckButtonDialog::setChecked(const QString &text, bool checked)
 
 void CheckButtonDialog::setChecked(const QVariant &value, bool checked)
 {
-    for (const TParam &param : qAsConst(d->params)) {
-        if (std::get<1>(param) == value) {
-            checkbutton::checkAndFocus(std::get<2>(param), checked);
+    for (int i = 0; i < d->params.size(); ++i) {
+        if (std::get<1>(d->params.at(i)) != value)
+            continue;
+        if (QPushButton *button = d->button(i)) {
+            checkbutton::checkAndFocus(button, checked);
             return;
         }
     }
@@ -102,8 +127,17 @@ void CheckButtonDialog::setChecked(const QVariant &value, bool checked)
 
 void CheckButtonDialog::setCheckedAll(bool checked)
 {
-    for (const TParam &param : qAsConst(d->params))
-        std::get<2>(param)->setChecked(checked);
+    // Each check reaches the host's handlers, which may delete buttons or
+    // the dialog: walk a copy of the guarded list and stop once the dialog
+    // is gone.
+    const QPointer<CheckButtonDialog> self(this);
+    const QList<QPointer<QPushButton>> buttons = d->buttons;
+    for (const QPointer<QPushButton> &button : buttons) {
+        if (button)
+            button->setChecked(checked);
+        if (!self)
+            return;
+    }
 }
 
 QPushButton *CheckButtonDialog::makeButton(const QString &text, const QVariant &data)
@@ -114,9 +148,9 @@ QPushButton *CheckButtonDialog::makeButton(const QString &text, const QVariant &
 void CheckButtonDialog::sltButtonClicked()
 {
     const QObject *button = sender();
-    for (TParam &param : d->params) {
-        if (std::get<2>(param) == button) {
-            emit buttonClicked(param);
+    for (int i = 0; i < d->params.size(); ++i) {
+        if (button && d->buttons.at(i) == button) {
+            emit buttonClicked(d->params[i]);
             return;
         }
     }

@@ -7,11 +7,12 @@
 
 #include <widget/checkbuttondialog.h>
 
+#include <QButtonGroup>
 #include <QList>
+#include <QPointer>
+#include <QPushButton>
 
-class QButtonGroup;
 class QGridLayout;
-class QPushButton;
 class QString;
 class QVariant;
 
@@ -21,8 +22,13 @@ namespace widget {
 class CheckButtonDialogPrivate
 {
 public:
-    QButtonGroup *group = nullptr;          // holds every button; a child of the dialog
+    // The button of entry i, or null once the host has deleted it (the
+    // entry's own pointer is then set to null as well).
+    QPushButton *button(int i);
+
+    QPointer<QButtonGroup> group;            // holds every button; a child of the dialog
     QList<CheckButtonDialog::TParam> params; // one entry per button, in input order
+    QList<QPointer<QPushButton>> buttons;    // the entries' buttons, guarded: the host may delete them
 };
 
 namespace checkbutton {
@@ -36,7 +42,14 @@ QPushButton *make(const QString &text, const QVariant &data);
 // column index. No alignment flags.
 void addToGrid(QGridLayout *grid, QPushButton *button, int index, int columns);
 
-// Checks button and gives it keyboard focus, as the dialogs' setters do.
+// Adds button number index to group with the identifier that
+// QButtonGroup::addButton(button, -1) would give it in a fresh group (-2,
+// -3, ...), without the search for a free identifier that makes -1 cost
+// linear time per button.
+void addToGroup(QButtonGroup *group, QPushButton *button, int index);
+
+// Checks button and gives it keyboard focus, as the dialogs' setters do. A
+// handler of the check may delete the button: then the focus stays where it is.
 void checkAndFocus(QPushButton *button, bool checked);
 
 } // namespace checkbutton

@@ -4,6 +4,7 @@
 #include <widget/gifmessagebox.h>
 
 #include "ui_gifmessagebox.h"
+#include "../util/formguard_p.h"
 
 #include <QEvent>
 #include <QMovie>
@@ -14,8 +15,10 @@ namespace widget {
 GIFMessageBox::GIFMessageBox(QWidget *parent)
     : QDialog(parent, Qt::WindowFlags())
     , ui(new Ui_GIFMessageBox)
+    , form(new FormGuard)
 {
     ui->setupUi(this);
+    form->watch({ui->lblGifRight, ui->buttonBox, ui->edtMessage, ui->lblGifLeft, ui->label, ui->label_2});
 
     movies.append(new QMovie(this));
     ui->lblGifLeft->setMovie(movies.at(0));
@@ -36,7 +39,9 @@ void GIFMessageBox::setGIF(int index, const QString &fileName)
     if (index < 0 || index >= movies.size())
         return;
     QMovie *movie = movies.at(index);
-    QLabel *picture = index == 0 ? ui->lblGifLeft : ui->lblGifRight;
+    if (!movie)
+        return; // deleted by the host
+    QLabel *picture = form->live(index == 0 ? ui->lblGifLeft : ui->lblGifRight);
     // setFileName() stops a running movie's timer but leaves it in the Running
     // state, in which start() does nothing: stop first, so that a second file
     // given to the same picture really plays.
@@ -47,6 +52,8 @@ void GIFMessageBox::setGIF(int index, const QString &fileName)
     // yields no frame (missing, not an animation, truncated). Such a file must
     // leave the picture empty, so the label lets go of the movie until a
     // readable file comes.
+    if (!picture)
+        return;
     if (movie->currentFrameNumber() >= 0) {
         if (picture->movie() != movie)
             picture->setMovie(movie);
@@ -59,12 +66,13 @@ void GIFMessageBox::setMarkdown(const QString &markdown)
 {
     hostMarkdown = markdown;
     hasHostMarkdown = true;
-    ui->edtMessage->setMarkdown(markdown);
+    if (QTextEdit *message = form->live(ui->edtMessage))
+        message->setMarkdown(markdown);
 }
 
 void GIFMessageBox::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange) {
+    if (event->type() == QEvent::LanguageChange && form->isIntact()) {
         // retranslateUi() also clears both picture labels, which detaches
         // their movies, puts the default message back and sets the form's
         // title: give the pictures their movies again (a picture left empty
@@ -90,14 +98,18 @@ void GIFMessageBox::changeEvent(QEvent *event)
 
 void GIFMessageBox::start()
 {
-    for (QMovie *movie : qAsConst(movies))
-        movie->start();
+    for (QMovie *movie : qAsConst(movies)) {
+        if (movie)
+            movie->start();
+    }
 }
 
 void GIFMessageBox::stop()
 {
-    for (QMovie *movie : qAsConst(movies))
-        movie->stop();
+    for (QMovie *movie : qAsConst(movies)) {
+        if (movie)
+            movie->stop();
+    }
 }
 
 } // namespace widget

@@ -19,22 +19,29 @@ namespace {
 
 const char kUserData[] = "UserData";
 
-QPushButton *findByText(const QList<QPushButton *> &buttons, const QString &text)
+// Buttons the host deleted are passed over.
+QPushButton *findByText(const QList<QPointer<QPushButton>> &buttons, const QString &text)
 {
     for (QPushButton *button : buttons) {
-        if (button->text() == text)
+        if (button && button->text() == text)
             return button;
     }
     return nullptr;
 }
 
-QPushButton *findByValue(const QList<QPushButton *> &buttons, const QVariant &value)
+QPushButton *findByValue(const QList<QPointer<QPushButton>> &buttons, const QVariant &value)
 {
     for (QPushButton *button : buttons) {
-        if (button->property(kUserData) == value)
+        if (button && button->property(kUserData) == value)
             return button;
     }
     return nullptr;
+}
+
+// A value a spin box can show: NaN is none (QDoubleSpinBox would keep it).
+bool isNumber(double value)
+{
+    return !qIsNaN(value);
 }
 
 void check(QPushButton *button)
@@ -58,7 +65,7 @@ CheckButtonDialog_::CheckButtonDialog_(const QList<DialogButtonParam> &params, i
     for (int i = 0; i < params.size(); ++i) {
         QPushButton *button = checkbutton::make(params.at(i).text, params.at(i).data);
         button->setParent(this);
-        group->addButton(button, -1);
+        checkbutton::addToGroup(group, button, i);
         checkbutton::addToGrid(grid, button, i, columns);
         connect(button, &QPushButton::clicked, this, &CheckButtonDialog_::sltButtonClicked);
         buttons.append(button);
@@ -117,12 +124,13 @@ SpinBoxDialog::~SpinBoxDialog() = default;
 
 double SpinBoxDialog::value() const
 {
-    return spinBox->value();
+    return spinBox ? spinBox->value() : 0.0;
 }
 
 void SpinBoxDialog::setValue(double value)
 {
-    spinBox->setValue(value);
+    if (spinBox && isNumber(value))
+        spinBox->setValue(value);
 }
 
 void SpinBoxDialog::changeEvent(QEvent *event)
@@ -134,8 +142,10 @@ void SpinBoxDialog::changeEvent(QEvent *event)
 
 void SpinBoxDialog::retranslate()
 {
-    valueLabel->setText(tr("Value"));
-    okButton->setText(tr("OK"));
+    if (valueLabel)
+        valueLabel->setText(tr("Value"));
+    if (okButton)
+        okButton->setText(tr("OK"));
 }
 
 // ---------------------------------------------------------------------------
@@ -156,7 +166,7 @@ CheckButtonAndSpinBoxDialog *CheckButtonAndSpinBoxDialog::makeInstance(const QLi
     for (int i = 0; i < n; ++i) {
         QPushButton *button = checkbutton::make(params.at(i).text, params.at(i).data);
         button->setParent(dialog);
-        group->addButton(button, -1);
+        checkbutton::addToGroup(group, button, i);
         checkbutton::addToGrid(grid, button, i, columns);
         dialog->buttons.append(button);
     }
@@ -194,7 +204,7 @@ QPushButton *CheckButtonAndSpinBoxDialog::makeButton(const QString &text, const 
 QVariant CheckButtonAndSpinBoxDialog::checked() const
 {
     for (QPushButton *button : buttons) {
-        if (button->isChecked())
+        if (button && button->isChecked())
             return button->property(kUserData);
     }
     return QVariant();
@@ -217,13 +227,13 @@ double CheckButtonAndSpinBoxDialog::value() const
 
 void CheckButtonAndSpinBoxDialog::setValue(double value)
 {
-    if (spinBox)
+    if (spinBox && isNumber(value))
         spinBox->setValue(value);
 }
 
 void CheckButtonAndSpinBoxDialog::setValueRange(double minimum, double maximum)
 {
-    if (spinBox)
+    if (spinBox && isNumber(minimum) && isNumber(maximum))
         spinBox->setRange(minimum, maximum);
 }
 

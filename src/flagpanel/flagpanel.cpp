@@ -16,6 +16,10 @@ namespace {
 const char kSplitLineStyle[] = "border-style:none;background-color:%1";
 const char kStateFlagStyle[] = "border-width: 0px; border-radius: 2px;background-color:%1";
 
+// From this length on (characters) an appended flag's words are added to the
+// accessible description in place instead of into a copy.
+constexpr int kInPlaceDescription = 2048;
+
 // True when index names a flag that exists; anything else appends, negative
 // indices included, so that no value handed to a panel is lost.
 bool isExistingFlag(int index, int count)
@@ -47,18 +51,35 @@ void FlagPanelPrivate::titleChanged(QWidget *panel, const QString &title)
         panel->setAccessibleName(title);
 }
 
-void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden)
+QWidget *FlagPanelPrivate::flag(int index) const
 {
-    if (index < 0 || index >= flags.size())
+    return index >= 0 && index < flags.size() ? flags.at(index).data() : nullptr;
+}
+
+void FlagPanelPrivate::appendFlag(QWidget *panel, QWidget *flag)
+{
+    flags.append(flag);
+    // Right of every flag already there. (An empty grid reports one column, so
+    // the first flag lands in column 1; the empty column 0 takes no space.)
+    flagLayout->addWidget(flag, 0, flagLayout->columnCount());
+    // The panel is the context: once it is gone, so is the connection. The
+    // panel deletes its flags before its record.
+    QObject::connect(flag, &QObject::destroyed, panel, [this] { descriptionStale = true; });
+}
+
+void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden,
+                               bool appended)
+{
+    QWidget *const target = flag(index);
+    if (!target)
         return;
     while (flagSpeech.size() < flags.size())
         flagSpeech.append(QString());
     const QString previous = flagSpeech.at(index);
     if (nameFlag) {
-        QWidget *flag = flags.at(index);
-        const QString name = flag->accessibleName();
+        const QString name = target->accessibleName();
         if ((name.isEmpty() || name == previous) && name != speech)
-            flag->setAccessibleName(speech);
+            target->setAccessibleName(speech);
     }
     // Panels are updated several times a second with mostly the same values:
     // an unchanged flag that was visible already changes nothing for a
@@ -66,7 +87,43 @@ void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech,
     if (speech == previous && !wasHidden)
         return;
     flagSpeech[index] = speech;
+    // A flag appended at the right end adds its words at the end of the
+    // description, as long as the description is ours and up to date;
+    // rebuilding it for every flag would make a long panel quadratic.
+    // (No copy of the current description is kept here: it would stop the
+    // append from working in place.)
+    if (appended && !descriptionStale && index == flags.size() - 1
+        && panel->accessibleDescription() == ourDescription) {
+        if (speech.isEmpty())
+            return;
+        appendToDescription(panel, speech);
+        return;
+    }
     updateDescription(panel);
+}
+
+void FlagPanelPrivate::appendToDescription(QWidget *panel, const QString &speech)
+{
+    if (ourDescription.isEmpty()) {
+        ourDescription = speech;
+        panel->setAccessibleDescription(ourDescription);
+        return;
+    }
+    // The panel holds a copy of ourDescription, so appending to it would copy
+    // the whole text each time: quadratic for a long row of flags. A long
+    // text is therefore taken back from the panel for the moment of the
+    // append, which then happens in place. That costs one more change event;
+    // an accessibility listener that reads the description during that event
+    // finds it empty, and the full text follows at once.
+    QString text = ourDescription;
+    if (text.size() > kInPlaceDescription) {
+        ourDescription.clear();
+        panel->setAccessibleDescription(QString());
+    }
+    text.append(QLatin1String(", "));
+    text.append(speech);
+    ourDescription = text;
+    panel->setAccessibleDescription(text);
 }
 
 void FlagPanelPrivate::updateDescription(QWidget *panel)
@@ -74,12 +131,14 @@ void FlagPanelPrivate::updateDescription(QWidget *panel)
     const QString current = panel->accessibleDescription();
     if (!current.isEmpty() && current != ourDescription)
         return;
+    descriptionStale = false;
     QStringList visible;
     for (int i = 0; i < flags.size(); ++i) {
+        const QWidget *flag = flags.at(i).data();
         const QString speech = flagSpeech.value(i);
         // An empty text flag has nothing to say; leaving it out spares the
-        // listener a bare comma.
-        if (!isClearedFlag(flags.at(i)) && !speech.isEmpty())
+        // listener a bare comma. A flag the host deleted says nothing.
+        if (flag && !isClearedFlag(flag) && !speech.isEmpty())
             visible.append(speech);
     }
     ourDescription = visible.join(QLatin1String(", "));
@@ -114,29 +173,30 @@ FlagPanel::FlagPanel(FlagPanelPrivate *d, QWidget *parent)
 
 FlagPanel::~FlagPanel()
 {
-    for (QWidget *flag : qAsConst(d->flags))
-        delete flag;
+    // Parts the host deleted already are skipped. The flag grid is a child of
+    // the main grid and goes with it.
+    for (const QPointer<QWidget> &flag : qAsConst(d->flags))
+        delete flag.data();
     d->flags.clear();
-    delete d->titleLabel;
-    d->titleLabel = nullptr;
-    // The flag grid is a child of the main grid and goes with it.
-    delete d->mainLayout;
-    d->mainLayout = nullptr;
-    d->flagLayout = nullptr;
-    delete d->splitLine;
-    d->splitLine = nullptr;
+    delete d->titleLabel.data();
+    delete d->mainLayout.data();
+    delete d->splitLine.data();
     delete d;
     d = nullptr;
 }
 
 void FlagPanel::setTitle(const QString &title)
 {
-    if (!d->titleLabel) {
+    // The label is made once, and only while the panel's layout can take it;
+    // a label the host deleted is not made again.
+    if (!d->titleLabel && !d->titleMade && d->mainLayout) {
         d->titleLabel = new QLabel(title, this);
         d->titleLabel->setAlignment(Qt::AlignCenter);
         d->mainLayout->addWidget(d->titleLabel, 0, 0);
+        d->titleMade = true;
     }
-    d->titleLabel->setText(title);
+    if (QLabel *label = d->titleLabel.data())
+        label->setText(title);
     d->titleChanged(this, title);
 }
 
@@ -145,15 +205,25 @@ void FlagPanel::setSplitLineColor(const QColor &color)
     if (color == d->splitLineColor)
         return;
     d->splitLineColor = color;
-    d->splitLine->setStyleSheet(QString::fromLatin1(kSplitLineStyle).arg(color.name()));
+    if (QFrame *line = d->splitLine.data())
+        line->setStyleSheet(QString::fromLatin1(kSplitLineStyle).arg(color.name()));
 }
 
 void FlagPanel::clearFlags()
 {
+    // Hiding a flag reaches the host's event filters, which may delete other
+    // flags or the panel: walk a copy of the guarded list and stop once the
+    // panel is gone.
+    const QPointer<FlagPanel> self(this);
+    const QList<QPointer<QWidget>> flags = d->flags;
     bool anyShown = false;
-    for (QWidget *flag : qAsConst(d->flags)) {
+    for (const QPointer<QWidget> &flag : flags) {
+        if (!flag)
+            continue;
         anyShown = anyShown || !isClearedFlag(flag);
         flag->hide();
+        if (!self)
+            return;
     }
     if (anyShown)
         d->updateDescription(this);
@@ -189,20 +259,21 @@ void FlagPanelText::setFlag(const QVariant &value, int index)
 {
     const QString text = value.toString();
     if (isExistingFlag(index, d->flags.size())) {
-        auto *label = static_cast<QLabel *>(d->flags.at(index));
+        auto *label = static_cast<QLabel *>(d->flag(index));
+        if (!label)
+            return; // deleted by the host; the index stays taken
         const bool wasHidden = isClearedFlag(label);
         label->setText(text);
         label->show();
         d->flagSet(this, index, text, false, wasHidden);
         return;
     }
+    if (!d->flagLayout)
+        return;
     auto *label = new QLabel(text, this);
     label->setAlignment(Qt::AlignCenter);
-    d->flags.append(label);
-    // Right of every flag already there. (An empty grid reports one column, so
-    // the first flag lands in column 1; the empty column 0 takes no space.)
-    d->flagLayout->addWidget(label, 0, d->flagLayout->columnCount());
-    d->flagSet(this, d->flags.size() - 1, text, false, false);
+    d->appendFlag(this, label);
+    d->flagSet(this, d->flags.size() - 1, text, false, false, true);
 }
 
 // ---------------------------------------------------------------------------
@@ -254,18 +325,21 @@ void FlagPanelState::setFlag(const QVariant &value, int index)
     // "on" grey still gets "on" read out.
     const QString speech = on ? tr("on") : tr("off");
     if (isExistingFlag(index, d->flags.size())) {
-        QWidget *flag = d->flags.at(index);
+        QWidget *flag = d->flag(index);
+        if (!flag)
+            return; // deleted by the host; the index stays taken
         const bool wasHidden = isClearedFlag(flag);
         flag->setStyleSheet(style);
         flag->show();
         d->flagSet(this, index, speech, true, wasHidden);
         return;
     }
+    if (!d->flagLayout)
+        return;
     auto *flag = new QWidget(this);
     flag->setStyleSheet(style);
-    d->flags.append(flag);
-    d->flagLayout->addWidget(flag, 0, d->flagLayout->columnCount());
-    d->flagSet(this, d->flags.size() - 1, speech, true, false);
+    d->appendFlag(this, flag);
+    d->flagSet(this, d->flags.size() - 1, speech, true, false, true);
 }
 
 } // namespace widget

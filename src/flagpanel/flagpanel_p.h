@@ -5,13 +5,12 @@
 #pragma once
 
 #include <QColor>
+#include <QFrame>
+#include <QGridLayout>
+#include <QLabel>
 #include <QList>
+#include <QPointer>
 #include <QStringList>
-
-class QFrame;
-class QGridLayout;
-class QLabel;
-class QWidget;
 
 namespace rilo {
 namespace widget {
@@ -24,11 +23,14 @@ public:
     FlagPanelPrivate() = default;
     virtual ~FlagPanelPrivate() = default;
 
-    QLabel *titleLabel = nullptr;    // created by the first setTitle()
-    QList<QWidget *> flags;          // creation order; a flag's index is its position
-    QFrame *splitLine = nullptr;     // the line under the title
-    QGridLayout *mainLayout = nullptr; // title, split line, flag row; installed on the panel
-    QGridLayout *flagLayout = nullptr; // the flag row, a child layout of mainLayout
+    // Every part is guarded: the host reaches them through findChild() or
+    // layout() and may delete them; a part that is gone stays gone.
+    QPointer<QLabel> titleLabel;     // created by the first setTitle()
+    bool titleMade = false;          // the title label was made (and may be gone since)
+    QList<QPointer<QWidget>> flags;  // creation order; a flag's index is its position
+    QPointer<QFrame> splitLine;      // the line under the title
+    QPointer<QGridLayout> mainLayout; // title, split line, flag row; installed on the panel
+    QPointer<QGridLayout> flagLayout; // the flag row, a child layout of mainLayout
     QColor splitLineColor;           // invalid until the constructor sets it
 
     // Assistive technology. A lamp speaks only through its colour, so every
@@ -37,6 +39,9 @@ public:
     QStringList flagSpeech;          // what each flag says, by index
     QString ourName;                 // the accessible name the panel gave itself last
     QString ourDescription;          // the accessible description it gave itself last
+    // Set when the host deletes a flag: ourDescription may still list it, so
+    // the next change rebuilds the description instead of extending it.
+    bool descriptionStale = false;
 
     // The panel's accessible name follows its title unless the host named it.
     void titleChanged(QWidget *panel, const QString &title);
@@ -45,7 +50,20 @@ public:
     // (labels speak their text already). wasHidden: the flag was hidden
     // before this call. Updates the description only when what the visible
     // flags say has changed.
-    void flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden);
+    // appended: the flag was created by this call, at the right end. An
+    // appended flag extends the description (constant time, so that building
+    // a long panel stays linear) instead of rebuilding it.
+    void flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden,
+                 bool appended = false);
+    // The flag at index, or null when there is none or the host deleted it.
+    QWidget *flag(int index) const;
+    // Puts a new flag at the right end of the flag row and the list, and
+    // watches it so that a deletion by the host marks the description stale.
+    // The caller checks first that the flag row still exists.
+    void appendFlag(QWidget *panel, QWidget *flag);
+    // Adds the words of an appended flag at the end of our description, in
+    // amortised constant time.
+    void appendToDescription(QWidget *panel, const QString &speech);
     // Rebuilds the panel's accessible description from the visible flags,
     // unless the host has given the panel a description of its own.
     void updateDescription(QWidget *panel);

@@ -23,6 +23,29 @@ bool hasEntry(const QComboBox *box, const QString &text)
 
 } // namespace
 
+QHash<QString, int> CComboBoxPrivate::entryCounts(const QComboBox *box)
+{
+    QHash<QString, int> counts;
+    const int n = box->count();
+    counts.reserve(n);
+    for (int i = 0; i < n; ++i)
+        ++counts[box->itemText(i)];
+    return counts;
+}
+
+void CComboBoxPrivate::trim(QComboBox *box, int keep, QHash<QString, int> *counts)
+{
+    for (int rounds = box->count(); rounds > 0 && box->count() > keep; --rounds) {
+        const int last = box->count() - 1;
+        if (counts) {
+            const auto it = counts->find(box->itemText(last));
+            if (it != counts->end() && --it.value() <= 0)
+                counts->erase(it);
+        }
+        box->removeItem(last);
+    }
+}
+
 CComboBox::CComboBox(QWidget *parent)
     : QComboBox(parent)
     , d(new CComboBoxPrivate)
@@ -79,22 +102,23 @@ void CComboBox::insertItem(int index, const QString &text, const QVariant &userD
 {
     if (hasEntry(this, text))
         return;
-    while (count() >= d->maxCount)
-        removeItem(count() - 1);
+    CComboBoxPrivate::trim(this, d->maxCount - 1, nullptr);
     const int position = qMax(0, qMin(count() - 1, index));
     QComboBox::insertItem(position, QIcon(), text, userData);
 }
 
 void CComboBox::insertItems(int index, const QStringList &texts)
 {
-    QStringList fresh = texts;
-    for (int i = fresh.size() - 1; i >= 0; --i) {
-        if (hasEntry(this, fresh.at(i)))
-            fresh.removeAt(i);
+    // One look at the entries instead of a search per text.
+    const QHash<QString, int> counts = CComboBoxPrivate::entryCounts(this);
+    QStringList fresh;
+    fresh.reserve(texts.size());
+    for (const QString &text : texts) {
+        if (!counts.contains(text))
+            fresh.append(text);
     }
     QComboBox::insertItems(index, fresh);
-    while (count() > d->maxCount)
-        removeItem(count() - 1);
+    CComboBoxPrivate::trim(this, d->maxCount, nullptr);
 }
 
 void CComboBox::dragEnterEvent(QDragEnterEvent *event)
@@ -131,9 +155,20 @@ void CComboBox::dropEvent(QDropEvent *event)
     for (const QUrl &url : urls)
         d->urls.append(url.toLocalFile());
     // Each path goes in at the top, so walking the drag backwards leaves the
-    // files in drag order with the first one on top.
-    for (int i = d->urls.size() - 1; i >= 0; --i)
-        insertItem(0, d->urls.at(i), QVariant());
+    // files in drag order with the first one on top. This is insertItem(0,
+    // path) for each path, with the duplicate check kept in a table instead
+    // of a search of all entries per path, which made large drops quadratic.
+    QHash<QString, int> counts = CComboBoxPrivate::entryCounts(this);
+    counts.reserve(counts.size() + d->urls.size());
+    for (int i = d->urls.size() - 1; i >= 0; --i) {
+        const QString &path = d->urls.at(i);
+        if (counts.contains(path))
+            continue;
+        if (count() >= d->maxCount)
+            CComboBoxPrivate::trim(this, d->maxCount - 1, &counts);
+        QComboBox::insertItem(0, QIcon(), path, QVariant());
+        ++counts[path];
+    }
     setCurrentIndex(0);
 }
 

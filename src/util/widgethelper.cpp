@@ -3,9 +3,13 @@
 
 #include <widget/widgethelper.h>
 
+#include "objectwalk_p.h"
+
 #include <QApplication>
 #include <QLayout>
 #include <QMainWindow>
+#include <QSet>
+#include <QVector>
 #include <QWidget>
 
 namespace rilo {
@@ -49,13 +53,18 @@ QList<QObject *> WidgetHelper::getChildren(QObject *object, const QStringList &c
     QList<QObject *> result;
     if (!object)
         return result;
-    const QObjectList children = object->children();
-    for (QObject *child : children) {
-        if (matches(child, classNames))
-            result.append(child);
-        if (recursive)
-            result.append(getChildren(child, classNames, true));
+    if (!recursive) {
+        const QObjectList children = object->children();
+        for (QObject *child : children) {
+            if (matches(child, classNames))
+                result.append(child);
+        }
+        return result;
     }
+    forEachDescendant(object, [&](QObject *descendant) {
+        if (matches(descendant, classNames))
+            result.append(descendant);
+    });
     return result;
 }
 
@@ -64,8 +73,18 @@ QList<QObject *> WidgetHelper::getChildren(QLayout *layout, const QStringList &c
     QList<QObject *> result;
     if (!layout)
         return result;
-    for (int i = 0; i < layout->count(); ++i) {
-        QLayoutItem *item = layout->itemAt(i);
+    // Nested layouts are entered in place, through a stack of our own rather
+    // than recursion; each layout is entered once.
+    QSet<const QLayout *> seen{layout};
+    QVector<std::pair<QLayout *, int>> stack{{layout, 0}};
+    while (!stack.isEmpty()) {
+        QLayout *current = stack.last().first;
+        const int i = stack.last().second++;
+        if (i >= current->count()) {
+            stack.removeLast();
+            continue;
+        }
+        QLayoutItem *item = current->itemAt(i);
         if (!item)
             continue;
         if (QWidget *widget = item->widget()) {
@@ -74,9 +93,10 @@ QList<QObject *> WidgetHelper::getChildren(QLayout *layout, const QStringList &c
             if (recursive)
                 result.append(getChildren(static_cast<QObject *>(widget), classNames, true));
         }
-        if (QLayout *nested = item->layout()) {
-            if (recursive)
-                result.append(getChildren(nested, classNames, true));
+        QLayout *nested = item->layout();
+        if (nested && recursive && !seen.contains(nested)) {
+            seen.insert(nested);
+            stack.append({nested, 0});
         }
     }
     return result;

@@ -48,7 +48,8 @@ WindowFlash::~WindowFlash()
 
 void WindowFlash::start()
 {
-    if (!d->widget || d->widget->winId() == 0)
+    const QWidget *widget = d->widget.data();
+    if (!widget || widget->winId() == 0)
         return;
     d->flashInfo.flags = kFlash;
     d->flashInfo.count = 0;
@@ -58,7 +59,8 @@ void WindowFlash::start()
 
 void WindowFlash::startOnce(unsigned int milliseconds)
 {
-    if (!d->widget || d->widget->winId() == 0)
+    const QWidget *widget = d->widget.data();
+    if (!widget || widget->winId() == 0)
         return;
     d->flashInfo.interval = kOnceInterval;
     d->flashInfo.count = quint32(double(milliseconds) / kOnceInterval + 0.5);

@@ -6,6 +6,9 @@
 
 #include <widget/windowflash.h>
 
+#include <QPointer>
+#include <QWidget>
+
 namespace rilo {
 namespace widget {
 
@@ -15,7 +18,7 @@ public:
     // Hands the prepared request to the backend or to the platform.
     void send();
 
-    QWidget *widget = nullptr;           // not owned
+    QPointer<QWidget> widget;            // not owned; null once the host deletes the window
     WindowFlash::Request flashInfo;      // prepared once, adjusted per operation
     WindowFlash::Backend *backend = nullptr; // not owned; null sends to the platform
 };
