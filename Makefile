@@ -2,7 +2,9 @@
 # what is missing, configure once and build.
 #
 #   make gallery         build and run the widget gallery
-#   make test            build and run every autotest
+#   make test            build and run every autotest (the Python bindings' pytest suite included)
+#   make python          build the Python bindings (PyQt5) into $(BUILD)/python/site
+#   make python-example  run the Python example application on the bindings of $(BUILD)
 #   make test-sanitize   the autotests in an ASan/UBSan build
 #   make test-valgrind   the autotests under valgrind memcheck
 #   make bench           Release benchmarks: table, bench/results/*.csv, docs/perf/*.png
@@ -22,8 +24,9 @@ FUZZ_RUNS    ?= 200000
 JOBS         ?= $(shell nproc)
 CMAKE_FLAGS  ?=
 GALLERY_ARGS ?=
+EXAMPLE_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows fuzz clean \
+.PHONY: all deps deps-extra configure build gallery test python python-example test-sanitize test-valgrind docs translations check-windows fuzz clean \
         bench-build bench bench-callgrind bench-smoke
 
 all: build
@@ -47,6 +50,16 @@ gallery: build
 
 test: build
 	ctest --test-dir $(BUILD) -LE memcheck --output-on-failure -j $(JOBS)
+
+# The bindings are part of the normal build; this target builds only them (and
+# the library they wrap). They run with Debian's interpreter and PyQt.
+PYTHON ?= /usr/bin/python3
+
+python: configure
+	cmake --build $(BUILD) -j $(JOBS) --target python
+
+python-example: python
+	PYTHONPATH=$(CURDIR)/$(BUILD)/python/site $(PYTHON) examples/python/supply_panel.py $(EXAMPLE_ARGS)
 
 $(BUILD_ASAN)/build.ninja: | deps-extra
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DRILO_WIDGET_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(CMAKE_FLAGS)

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, if any are missing.
 #
-#   scripts/install-deps.sh           what `make gallery` and `make test` need
+#   scripts/install-deps.sh           what `make gallery` and `make test` need (the
+#                                     Python bindings included: Debian's python3,
+#                                     SIP, PyQt5 and pytest)
 #   scripts/install-deps.sh --extra   also sanitizers, valgrind, the fuzzer, the
 #                                     Windows cross compiler, Doxygen, ImageMagick,
 #                                     xdotool (scripts/designer-screenshot.sh)
@@ -11,7 +13,8 @@ set -euo pipefail
 
 base=(cmake ninja-build g++ make pkg-config
       qtbase5-dev qtbase5-dev-tools libqt5test5 qttools5-dev qttools5-dev-tools
-      fonts-dejavu-core fonts-wqy-microhei qttranslations5-l10n)
+      fonts-dejavu-core fonts-wqy-microhei qttranslations5-l10n
+      python3 python3-dev sip-tools python3-pyqtbuild pyqt5-dev python3-pyqt5 python3-pytest)
 extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool)
 
 wanted=("${base[@]}")
