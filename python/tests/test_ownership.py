@@ -149,5 +149,5 @@ def test_window_flash_keeps_widget_and_backend_until_its_last_stop():
     gc.collect()
     # The destructor's stop request still reached the Python backend, and the
     # requests kept by Python are copies that outlive the calls.
-    assert [r.flags for r in requests] == [RiloWidget.WindowFlash.kFlash, RiloWidget.WindowFlash.kStop]
+    assert [r.flags for r in requests] == [RiloWidget.WindowFlash.Flag.kFlash, RiloWidget.WindowFlash.Flag.kStop]
     assert (requests[0].count, requests[0].interval) == (2, 500)
