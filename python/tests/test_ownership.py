@@ -5,6 +5,7 @@ stays alive when Python lets go, and what the owner deletes is marked deleted
 on the Python side instead of being deleted twice."""
 
 import gc
+import weakref
 
 import pytest
 
@@ -126,13 +127,19 @@ def test_widgets_created_by_the_library_come_with_their_own_classes():
     assert [type(w) for w in found] == [RiloWidget.ValueWidget] * 3
 
 
-def test_dialog_keeps_the_python_record_alive():
+def test_dialog_keeps_the_python_record_alive_while_it_lives():
     # The dialog holds the only reference to the record it writes into.
-    dialog = RiloWidget.DlgDevChoose(RiloMeasure.VisaIOParam(port=77, ipAddress='10.0.0.1'))
+    record = RiloMeasure.VisaIOParam(port=77, ipAddress='10.0.0.1')
+    alive = weakref.ref(record)
+    dialog = RiloWidget.DlgDevChoose(record)
+    del record
     gc.collect()
-    record = dialog.equipIOParam()
-    assert (record.port, record.ipAddress) == (77, '10.0.0.1')
-    assert dialog.equipIOParam() is record
+    assert alive() is not None
+    assert dialog.equipIOParam() is alive()
+    assert (alive().port, alive().ipAddress) == (77, '10.0.0.1')
+    del dialog
+    gc.collect()
+    assert alive() is None
 
 
 def test_window_flash_keeps_widget_and_backend_until_its_last_stop():
