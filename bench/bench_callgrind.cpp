@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Instruction counts of the benchmark scenarios, for regression checks on a
 // noisy machine: run with QtTest's callgrind backend,
 //   rilo-bench-callgrind -callgrind

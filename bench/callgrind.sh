@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Counts instructions of the benchmark scenarios with QtTest's callgrind backend
 # and checks that a full-panel state change grows linearly with the rows: the
 # count at M = 512 may be at most 8.5 times the count at M = 64.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The panels the benchmarks compare: the library's readout and chain of boxes,
 // and what a developer would write without the library (plain QLabels in plain
 // layouts, coloured with setPalette or with style sheets).

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Draws the time-against-M curves of a benchmark CSV into a PNG: one chart per
 // scenario, ours and the baseline, both axes logarithmic.
 //

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Wall-clock benchmarks of the state widgets and readouts against what a
 // developer would write without them (plain QLabels coloured by palette or by
 // style sheet). Each scenario runs ours and the baseline side by side in this

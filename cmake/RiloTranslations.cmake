@@ -1,19 +1,30 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # rilo_embed_translations(<target> <resource prefix> <ts file>...)
 # Compiles the .ts files with lrelease and builds the catalogs into <target>
 # as resources under <resource prefix> (for example /rilo_widget/translations),
 # each under its own file name. The .qm files are returned in
 # <target>_QM_FILES for whoever wants to install them as well.
-find_package(Qt5 REQUIRED COMPONENTS LinguistTools)
+#
+# lrelease is called through the imported target of the chosen Qt, so the same
+# rule serves Qt 5 and Qt 6 (their CMake functions have different names).
+find_package(${RILO_QT} REQUIRED COMPONENTS LinguistTools)
 
 function(rilo_embed_translations target prefix)
-    set(ts_files ${ARGN})
     set(out_dir ${CMAKE_CURRENT_BINARY_DIR}/translations)
-    set_source_files_properties(${ts_files} PROPERTIES OUTPUT_LOCATION ${out_dir})
-    qt5_add_translation(qm_files ${ts_files})
+    set(qm_files "")
     set(entries "")
-    foreach(qm ${qm_files})
-        get_filename_component(qm_name ${qm} NAME)
-        string(APPEND entries "    <file alias=\"${qm_name}\">${qm}</file>\n")
+    foreach(ts ${ARGN})
+        get_filename_component(base ${ts} NAME_WE)
+        set(qm ${out_dir}/${base}.qm)
+        add_custom_command(OUTPUT ${qm}
+            COMMAND ${CMAKE_COMMAND} -E make_directory ${out_dir}
+            COMMAND ${RILO_QT}::lrelease -silent ${ts} -qm ${qm}
+            DEPENDS ${ts} ${RILO_QT}::lrelease
+            VERBATIM)
+        list(APPEND qm_files ${qm})
+        string(APPEND entries "    <file alias=\"${base}.qm\">${qm}</file>\n")
     endforeach()
     set(qrc ${CMAKE_CURRENT_BINARY_DIR}/${target}_translations.qrc)
     file(WRITE ${qrc}.in

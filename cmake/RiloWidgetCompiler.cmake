@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Compiler settings shared by every target of the project.
 
 # Warnings on for our own code; Qt's headers come in as system headers.

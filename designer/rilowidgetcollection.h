@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The Designer plug-in's entry point: the collection of the library's widgets.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Feeds arbitrary bytes to the connection dialog's IPv4 address functions and
 // checks what they promise:
 //  - no crash, no sanitizer report;

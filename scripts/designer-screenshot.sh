@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Opens tests/designerform.ui in the real Qt Designer with this build's
 # plug-in, on a virtual X screen, and saves a screenshot of it: the "Rilo
 # Widgets" group of the widget box (the Qt groups folded away) and the form

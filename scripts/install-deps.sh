@@ -1,12 +1,18 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Installs the Debian packages the project needs, if any are missing.
 #
-#   scripts/install-deps.sh           what `make gallery` and `make test` need (the
-#                                     Python bindings included: Debian's python3,
-#                                     SIP, PyQt5 and pytest)
+#   scripts/install-deps.sh           what `make gallery` and `make test` need,
+#                                     with QT=6 too: Qt 5 and Qt 6 (the consumer
+#                                     checks install both builds side by side),
+#                                     and for the Python bindings Debian's python3,
+#                                     SIP, PyQt5, PyQt6 and pytest
 #   scripts/install-deps.sh --extra   also sanitizers, valgrind, the fuzzer, the
 #                                     Windows cross compiler, Doxygen, ImageMagick,
-#                                     xdotool (scripts/designer-screenshot.sh)
+#                                     xdotool (scripts/designer-screenshot.sh),
+#                                     reuse (the licence check)
 #
 # As root it runs apt-get itself; otherwise it prints the exact sudo line and stops.
 set -euo pipefail
@@ -14,8 +20,10 @@ set -euo pipefail
 base=(cmake ninja-build g++ make pkg-config
       qtbase5-dev qtbase5-dev-tools libqt5test5 qttools5-dev qttools5-dev-tools
       fonts-dejavu-core fonts-wqy-microhei qttranslations5-l10n
-      python3 python3-dev sip-tools python3-pyqtbuild pyqt5-dev python3-pyqt5 python3-pytest)
-extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool)
+      qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n designer-qt6
+      python3 python3-dev sip-tools python3-pyqtbuild python3-pytest
+      pyqt5-dev python3-pyqt5 pyqt6-dev python3-pyqt6)
+extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool reuse)
 
 wanted=("${base[@]}")
 [[ "${1:-}" == "--extra" ]] && wanted+=("${extra[@]}")

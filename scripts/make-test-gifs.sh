@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Draws the two small animated GIFs that the tests and the gallery use:
 #
 #   tests/data/calibrator.gif   a pulsing reference dot inside a ring (8 frames)

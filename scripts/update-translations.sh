@@ -1,4 +1,7 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+
 # Refreshes the translation sources from the code and forms: the library's
 # catalogs (translations/*.ts) and, as a separate set, the gallery's
 # (examples/gallery/translations/*.ts, which also hold the texts of the example

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Autotest of the Qt Designer integration: the plug-in as Designer loads it,
 // and a form that uses the library's widgets compiled by uic.
 #include "testsupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Tests of the instrument connection dialog: the address functions, the
 // designer form, and the dialog driven by mouse and keyboard.
 #include "testsupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Tests of the equipment records, the plug-in base class and the equipment
 // window, including a round trip through the example plug-in loaded with
 // QPluginLoader.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Tests of the flag panels: layout, style sheets, flag bookkeeping, lamps, the
 // click signal and what a screen reader hears.
 #include "testsupport.h"

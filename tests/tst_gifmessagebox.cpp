@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Tests of the GIF message box: the form, the two animations (with the
 // project's own GIFs from tests/data), the Markdown message and OK/Cancel.
 #include "testsupport.h"

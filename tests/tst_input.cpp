@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Tests of the two input widgets: the on/off selector and the file-drop combo box.
 #include "testsupport.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Autotest of the measurement readouts: the value widget and the power-supply panel.
 #include "testsupport.h"
 
@@ -11,9 +14,14 @@
 #include <QPointer>
 #include <QTest>
 
+#include <functional>
+
 using namespace rilo::widget;
 using namespace rilo::widget::measure;
 using States = AbstractStateWidget::States;
+// Takes a part away from a panel: deletes it, or hands it to \a elsewhere.
+using Taking = std::function<void(PowerSupplyLCD *panel, StateWidgetBox *shortLived, StateWidgetBox *keeper)>;
+Q_DECLARE_METATYPE(Taking)
 
 namespace {
 
@@ -66,6 +74,9 @@ private slots:
     void panelStateReachesEverything();
     void panelRingShowsActiveColor();
     void destroyingPanelDeletesEverything();
+
+    void partsTakenByTheHostAreLetGo_data();
+    void partsTakenByTheHostAreLetGo();
 };
 
 void TestMeasure::classNamesAreQualified()
@@ -204,6 +215,7 @@ void TestMeasure::panelHasTheCountsItWasBuiltWith_data()
     QTest::newRow("0 0 0") << 0 << 0 << 0 << 0 << 0 << 0;
     QTest::newRow("negative counts") << -1 << -5 << -2 << 0 << 0 << 0;
     QTest::newRow("4 8 4") << 4 << 8 << 4 << 4 << 8 << 4;
+    QTest::newRow("wild header count") << INT_MAX << 1 << 1001 << 1000 << 1 << 1000;
 }
 
 void TestMeasure::panelHasTheCountsItWasBuiltWith()
@@ -394,6 +406,69 @@ void TestMeasure::destroyingPanelDeletesEverything()
     delete panel;
     for (const auto &w : all)
         QVERIFY(!w);
+}
+
+void TestMeasure::partsTakenByTheHostAreLetGo_data()
+{
+    QTest::addColumn<Taking>("take");
+    QTest::addColumn<QString>("gone"); // which accessor must answer null
+    QTest::newRow("header handed to another box")
+        << Taking([](PowerSupplyLCD *p, StateWidgetBox *other, StateWidgetBox *) { other->add(p->header()); }) << "header";
+    QTest::newRow("header handed to a box that lives on")
+        << Taking([](PowerSupplyLCD *p, StateWidgetBox *, StateWidgetBox *keeper) { keeper->add(p->header()); })
+        << "header";
+    QTest::newRow("unit label handed to a box that lives on") << Taking(
+        [](PowerSupplyLCD *p, StateWidgetBox *, StateWidgetBox *keeper) { keeper->add(p->measureWidget(0)->unitWidget()); })
+                                                              << "unit";
+    QTest::newRow("header deleted") << Taking([](PowerSupplyLCD *p, StateWidgetBox *, StateWidgetBox *) { delete p->header(); })
+                                    << "header";
+    QTest::newRow("footer handed to another box")
+        << Taking([](PowerSupplyLCD *p, StateWidgetBox *other, StateWidgetBox *) { other->add(p->footer()); }) << "footer";
+    QTest::newRow("measurements deleted") << Taking([](PowerSupplyLCD *p, StateWidgetBox *, StateWidgetBox *) { delete p->measure(); })
+                                          << "measure";
+    QTest::newRow("measurements re-parented")
+        << Taking([](PowerSupplyLCD *p, StateWidgetBox *other, StateWidgetBox *) { p->measure()->setParent(other); }) << "measure";
+    QTest::newRow("value label deleted")
+        << Taking([](PowerSupplyLCD *p, StateWidgetBox *, StateWidgetBox *) { delete p->measureWidget(0)->valueWidget(); }) << "value";
+    QTest::newRow("unit label handed to another box")
+        << Taking([](PowerSupplyLCD *p, StateWidgetBox *other, StateWidgetBox *) { other->add(p->measureWidget(0)->unitWidget()); })
+        << "unit";
+    QTest::newRow("panel content replaced")
+        << Taking([](PowerSupplyLCD *p, StateWidgetBox *, StateWidgetBox *) { p->setContent(new QWidget); }) << "all";
+}
+
+void TestMeasure::partsTakenByTheHostAreLetGo()
+{
+    QFETCH(Taking, take);
+    QFETCH(QString, gone);
+    StateWidgetBox keeper;
+    PowerSupplyLCD panel(2, 2, 2);
+    panel.setValue(0, QStringLiteral("1.000"));
+    {
+        StateWidgetBox shortLived; // deletes what it was given as it goes
+        take(&panel, &shortLived, &keeper);
+    }
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // Every call by index and every accessor still answers.
+    panel.setValue(0, QStringLiteral("2.000"));
+    panel.setUnit(0, QStringLiteral("A"));
+    panel.setState(AbstractStateWidget::kAll, true);
+    const bool all = gone == QLatin1String("all");
+    QCOMPARE(panel.header() == nullptr, all || gone == QLatin1String("header"));
+    QCOMPARE(panel.footer() == nullptr, all || gone == QLatin1String("footer"));
+    QCOMPARE(panel.measure() == nullptr, all || gone == QLatin1String("measure"));
+    QCOMPARE(panel.headerWidget(0) == nullptr, panel.header() == nullptr);
+    QCOMPARE(panel.headerWidgetCount(), panel.header() ? 2 : 0);
+    QCOMPARE(panel.footerWidgetCount(), panel.footer() ? 2 : 0);
+    QCOMPARE(panel.measureWidgetCount(), panel.measure() ? 2 : 0);
+    if (ValueWidget *row = panel.measureWidget(0)) {
+        QCOMPARE(row->valueWidget() == nullptr, gone == QLatin1String("value"));
+        QCOMPARE(row->unitWidget() == nullptr, gone == QLatin1String("unit"));
+        QCOMPARE(row->value(), row->valueWidget() ? QStringLiteral("2.000") : QString());
+        QCOMPARE(row->unit(), row->unitWidget() ? QStringLiteral("A") : QString());
+        for (AbstractStateWidget *w : allStateWidgets(row))
+            QCOMPARE(w->states(), States(AbstractStateWidget::kAll));
+    }
 }
 
 QTEST_MAIN(TestMeasure)

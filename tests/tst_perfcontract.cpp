@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The shortcuts that keep state changes fast must not show: a render that
 // finds nothing to change leaves palettes alone, a render after the host
 // touched a palette re-applies the state colours, the host's update state
@@ -122,6 +125,7 @@ private slots:
     void stateChangeReachesTheScreen_data();
     void stateChangeReachesTheScreen();
     void frameSeenThroughTranslucentContentIsRepainted();
+    void unshownPanelLeavesOnlyTheHostsPolishRequest();
 };
 
 void TestPerfContract::redundantRenderLeavesPalettesUntouched_data()
@@ -364,6 +368,36 @@ void TestPerfContract::frameSeenThroughTranslucentContentIsRepainted()
     box.setState(AbstractStateWidget::kActive, true);
     paintNow();
     QCOMPARE(shownPixel(&box, at), kOrange);
+}
+
+void TestPerfContract::unshownPanelLeavesOnlyTheHostsPolishRequest()
+{
+    // Every widget the panel makes for itself is polished at once and takes
+    // back the request Qt posted for it; only the panel, which the host made,
+    // still has one. Left behind, each request costs its widget's destructor
+    // a walk over the whole event queue.
+    QCoreApplication::sendPostedEvents();
+    auto panel = std::make_unique<PowerSupplyLCD>(2, 3, 2);
+    const auto inner = panel->findChildren<QWidget *>();
+    QCOMPARE(inner.size(), 3 + 2 * 3 + 3 * 6 + 3 + 3); // boxes, captions, rows, contents
+    for (QWidget *w : inner)
+        QVERIFY2(w->testAttribute(Qt::WA_WState_Polished), w->metaObject()->className());
+
+    class RequestSpy : public QObject
+    {
+    public:
+        QList<QObject *> receivers;
+        bool eventFilter(QObject *watched, QEvent *event) override
+        {
+            if (event->type() == QEvent::PolishRequest)
+                receivers.append(watched);
+            return false;
+        }
+    } spy;
+    qApp->installEventFilter(&spy);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+    qApp->removeEventFilter(&spy);
+    QCOMPARE(spy.receivers, QList<QObject *>({panel.get()}));
 }
 
 QTEST_MAIN(TestPerfContract)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Autotest of the state-indicator widgets: the flag model, the framing widget,
 // the state label and the state widget box.
 #include "testsupport.h"
@@ -12,9 +15,11 @@
 #include <QLabel>
 #include <QMetaEnum>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 using namespace rilo::widget;
@@ -25,6 +30,30 @@ using Pair = std::pair<QColor, QColor>;
 
 Q_DECLARE_METATYPE(rilo::widget::AbstractStateWidget::States)
 Q_DECLARE_METATYPE(QBoxLayout::Direction)
+
+// A state label whose render() runs a hook the test sets: the extension point
+// through which a host can call back into the library.
+class HookLabel : public rilo::widget::StateLabel
+{
+public:
+    using StateLabel::StateLabel;
+    std::function<void(HookLabel *)> hook;
+    int renders = 0;
+    void render() override
+    {
+        ++renders;
+        StateLabel::render();
+        if (hook)
+            hook(this);
+    }
+};
+
+using HookSetup = std::function<void(HookLabel *hooked, rilo::widget::StateWidgetBox *box, HookLabel *sibling)>;
+using HostAction = std::function<void(rilo::widget::StandardStateWidget *)>;
+using Probe = std::function<QVariant(rilo::widget::StateLabel *)>;
+Q_DECLARE_METATYPE(HookSetup)
+Q_DECLARE_METATYPE(HostAction)
+Q_DECLARE_METATYPE(Probe)
 
 namespace {
 
@@ -133,6 +162,8 @@ private slots:
     void nullContentIsReplacedByPlainWidget();
     void renderAppliesColorTableInEveryGroup_data();
     void renderAppliesColorTableInEveryGroup();
+    void renderOwnsColorsAGroupLeftToTheParent_data();
+    void renderOwnsColorsAGroupLeftToTheParent();
     void ringShowsActiveColorAroundContent_data();
     void ringShowsActiveColorAroundContent();
     void disablingTheFrameKeepsStateColors();
@@ -166,6 +197,18 @@ private slots:
     void widgetDeletedByHostLeavesTheBox();
     void widgetMovedToAnotherBoxLeavesTheFirst();
     void layoutOperationsReachTheBoxLayout();
+
+    // hostile hosts
+    void boxFollowsReplacedContent_data();
+    void boxFollowsReplacedContent();
+    void stateLabelLooksUpItsLabel_data();
+    void stateLabelLooksUpItsLabel();
+    void callsFromRenderAreSafeAndBounded_data();
+    void callsFromRenderAreSafeAndBounded();
+    void cyclesAreRefused_data();
+    void cyclesAreRefused();
+    void outOfRangeValuesAreClamped_data();
+    void outOfRangeValuesAreClamped();
 };
 
 // ---------------------------------------------------------------- flag model
@@ -401,6 +444,48 @@ void TestState::renderAppliesColorTableInEveryGroup()
     }
 }
 
+void TestState::renderOwnsColorsAGroupLeftToTheParent_data()
+{
+    QTest::addColumn<int>("inherited");
+    QTest::newRow("active") << int(QPalette::Active);
+    QTest::newRow("disabled") << int(QPalette::Disabled);
+    QTest::newRow("inactive") << int(QPalette::Inactive);
+}
+
+void TestState::renderOwnsColorsAGroupLeftToTheParent()
+{
+    // The host gives the frame its state colours as its own in two colour
+    // groups and leaves the third to the parent, which shows the same colours.
+    // Qt 6 records set brushes per group: a render must see that the third is
+    // not the frame's own and set it, or a later palette change of the parent
+    // would show through there.
+    QFETCH(int, inherited);
+    QWidget parent;
+    auto *w = new StandardStateWidget(nullptr, &parent);
+    w->render();
+    const Pair frame = paletteColors(w, QPalette::Active);
+
+    QPalette shared = parent.palette();
+    shared.setColor(QPalette::Window, frame.first);
+    shared.setColor(QPalette::WindowText, frame.second);
+    parent.setPalette(shared);
+    QPalette own;
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        if (group != inherited) {
+            own.setBrush(group, QPalette::Window, frame.first);
+            own.setBrush(group, QPalette::WindowText, frame.second);
+        }
+    }
+    w->setPalette(own);
+    w->render();
+
+    shared.setColor(QPalette::ColorGroup(inherited), QPalette::Window, Qt::red);
+    shared.setColor(QPalette::ColorGroup(inherited), QPalette::WindowText, Qt::red);
+    parent.setPalette(shared);
+    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        QCOMPARE(paletteColors(w, group), frame);
+}
+
 void TestState::ringShowsActiveColorAroundContent_data()
 {
     QTest::addColumn<int>("border");
@@ -552,6 +637,14 @@ void TestState::hostDeletingContentLeavesFrameUsable()
     QCOMPARE(paletteColors(&w, QPalette::Active), Pair(kOrange, kWhite));
     w.setContent(new QLabel);
     QVERIFY(w.content());
+
+    // The frame's layout deleted by the host: the next call that needs it
+    // makes a new one around the content.
+    delete w.layout();
+    w.setBorderWidth(3);
+    QVERIFY(w.layout());
+    QCOMPARE(w.layout()->indexOf(w.content()), 0);
+    QCOMPARE(frameMargins(&w), QMargins(3, 3, 3, 3));
 }
 
 // ------------------------------------------------------------- state label
@@ -815,7 +908,8 @@ void TestState::badInsertionsAreHandled()
     box.add(a);        // already in the box: ignored
     box.insert(0, b);
     QCOMPARE(box.count(), 3);
-    box.add(&box);     // not into itself
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot hold")));
+    box.add(&box); // not into itself
     QCOMPARE(box.count(), 3);
     QCOMPARE(boxLayoutOf(&box)->count(), 3);
 
@@ -1029,6 +1123,324 @@ void TestState::layoutOperationsReachTheBoxLayout()
     // List indices count only the state widgets; the stretches are not widgets.
     QCOMPARE(box.count(), 2);
     QCOMPARE(layout->itemAt(1)->widget(), box.widget(0));
+}
+
+// ----------------------------------------------------------- hostile hosts
+
+void TestState::boxFollowsReplacedContent_data()
+{
+    QTest::addColumn<int>("kind");           // what the new content is
+    QTest::addColumn<bool>("takesWidgets"); // can add() lay out widgets in it?
+    QTest::newRow("plain widget") << 0 << true;
+    QTest::newRow("widget with a box layout") << 1 << true;
+    QTest::newRow("widget with a grid layout") << 2 << false;
+    QTest::newRow("no content") << 3 << false;
+}
+
+void TestState::boxFollowsReplacedContent()
+{
+    QFETCH(int, kind);
+    QFETCH(bool, takesWidgets);
+    StateWidgetBox box;
+    QPointer<StateLabel> old = new StateLabel(QStringLiteral("old"));
+    box.add(old);
+    box.setMargin(5);
+    QWidget *content = kind == 3 ? nullptr : new QWidget;
+    QPointer<QBoxLayout> hostLayout = kind == 1 ? new QVBoxLayout(content) : nullptr;
+    if (kind == 2)
+        new QGridLayout(content);
+    box.setContent(content);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(!old); // went with the old content
+    QCOMPARE(box.count(), 0);
+    QCOMPARE(box.widget(0), nullptr);
+    box.setState(AbstractStateWidget::kActive, true); // must not reach the old widgets
+
+    auto *fresh = new StateLabel(QStringLiteral("fresh"));
+    box.add(fresh);
+    box.setSpacing(7);
+    QCOMPARE(box.count(), takesWidgets ? 1 : 0);
+    QCOMPARE(box.widget(0), takesWidgets ? fresh : nullptr);
+    if (!takesWidgets) {
+        QCOMPARE(fresh->parentWidget(), nullptr); // still the caller's
+        delete fresh;
+        return;
+    }
+    QCOMPARE(fresh->parentWidget(), content);
+    auto *layout = qobject_cast<QBoxLayout *>(content->layout());
+    QVERIFY(layout);
+    QCOMPARE(layout->indexOf(fresh), 0);
+    QCOMPARE(layout->spacing(), 7);
+    if (kind == 1) {
+        QCOMPARE(layout, hostLayout.data()); // the host's own layout is used
+    } else {
+        QCOMPARE(layout->contentsMargins(), QMargins(5, 5, 5, 5)); // made with the margin last set
+    }
+    box.setState(AbstractStateWidget::kEnabled, true);
+    QCOMPARE(fresh->states(), States(AbstractStateWidget::kEnabled));
+}
+
+void TestState::stateLabelLooksUpItsLabel_data()
+{
+    QTest::addColumn<HostAction>("action");
+    QTest::addColumn<bool>("newLabel"); // is there a (new) label afterwards?
+    QTest::newRow("host deletes the label") << HostAction([](StandardStateWidget *w) { delete w->content(); })
+                                            << false;
+    QTest::newRow("content replaced by a plain widget")
+        << HostAction([](StandardStateWidget *w) { w->setContent(new QWidget); }) << false;
+    QTest::newRow("content removed") << HostAction([](StandardStateWidget *w) { w->setContent(nullptr); }) << false;
+    QTest::newRow("label taken by another frame") << HostAction([](StandardStateWidget *w) {
+        auto *thief = new StandardStateWidget(nullptr, w); // a child, so the test deletes it
+        thief->setContent(w->content());
+    }) << false;
+    QTest::newRow("content replaced by a new label")
+        << HostAction([](StandardStateWidget *w) { w->setContent(new QLabel(QStringLiteral("new"))); }) << true;
+}
+
+void TestState::stateLabelLooksUpItsLabel()
+{
+    QFETCH(HostAction, action);
+    QFETCH(bool, newLabel);
+    StateLabel w(QStringLiteral("first"));
+    QPointer<QLabel> first = w.label();
+    action(&w);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    w.setText(QStringLiteral("later"));
+    w.setPointSize(20);
+    w.setMargin(4);
+    w.setAlignment(Qt::AlignRight);
+    w.setState(AbstractStateWidget::kAll, true);
+    if (!newLabel) {
+        QCOMPARE(w.label(), nullptr);
+        QCOMPARE(w.text(), QString());
+        if (first) // the thief's label is not ours to change
+            QCOMPARE(first->text(), QStringLiteral("first"));
+        return;
+    }
+    QVERIFY(w.label() && w.label() != first);
+    QCOMPARE(w.text(), QStringLiteral("later"));
+    QCOMPARE(w.label()->margin(), 4);
+    QCOMPARE(w.label()->font().pointSize(), 20);
+    QCOMPARE(paletteColors(w.label(), QPalette::Active), Pair(kDarkGrey, kWhite));
+}
+
+void TestState::callsFromRenderAreSafeAndBounded_data()
+{
+    QTest::addColumn<HookSetup>("setup");
+    QTest::addColumn<int>("countAfter");  // box count after setState, -1: box deleted
+    QTest::addColumn<bool>("warns");      // the kept calls never settle
+    QTest::addColumn<int>("maxRenders");  // renders of the hooked label at most
+
+    const auto own = [](HookLabel *h) { return h; };
+    Q_UNUSED(own)
+    QTest::newRow("render toggles its own flag") << HookSetup([](HookLabel *h, StateWidgetBox *, HookLabel *) {
+        h->hook = [](HookLabel *self) { self->setState(AbstractStateWidget::kEnabled, !self->states().testFlag(AbstractStateWidget::kEnabled)); };
+    }) << 2 << true << 20;
+    QTest::newRow("render toggles the box's flag") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *) {
+        h->hook = [box](HookLabel *) { box->setState(AbstractStateWidget::kEnabled, !box->states().testFlag(AbstractStateWidget::kEnabled)); };
+    }) << 2 << true << 40;
+    QTest::newRow("render sets the box's colour") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *) {
+        h->hook = [box](HookLabel *) { box->setColor(AbstractStateWidget::kActive, {Qt::red, Qt::black}, true); };
+    }) << 2 << true << 40;
+    QTest::newRow("render replaces its content") << HookSetup([](HookLabel *h, StateWidgetBox *, HookLabel *) {
+        h->hook = [](HookLabel *self) { self->setContent(new QLabel); };
+    }) << 2 << true << 40;
+    QTest::newRow("render repeats the change") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *) {
+        h->hook = [box](HookLabel *) { box->setState(AbstractStateWidget::kActive, true); };
+    }) << 2 << false << 2;
+    QTest::newRow("render renders the box") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *) {
+        h->hook = [box](HookLabel *) { box->render(); };
+    }) << 2 << false << 3;
+    QTest::newRow("render adds to the box") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *) {
+        h->hook = [box](HookLabel *self) {
+            self->hook = nullptr;
+            box->insert(0, new StateLabel);
+        };
+    }) << 3 << false << 2;
+    QTest::newRow("render deletes its sibling") << HookSetup([](HookLabel *h, StateWidgetBox *, HookLabel *sibling) {
+        h->hook = [sibling](HookLabel *self) {
+            self->hook = nullptr;
+            delete sibling;
+        };
+    }) << 1 << false << 2;
+    QTest::newRow("render deletes itself") << HookSetup([](HookLabel *h, StateWidgetBox *, HookLabel *) {
+        h->hook = [](HookLabel *self) { delete self; };
+    }) << 1 << false << 1;
+    QTest::newRow("render deletes the box") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *) {
+        h->hook = [box](HookLabel *) { delete box; };
+    }) << -1 << false << 1;
+    QTest::newRow("render moves its sibling away") << HookSetup([](HookLabel *h, StateWidgetBox *box, HookLabel *sibling) {
+        h->hook = [box, sibling](HookLabel *self) {
+            self->hook = nullptr;
+            sibling->setParent(box); // out of the box's content
+        };
+    }) << 1 << false << 2;
+}
+
+void TestState::callsFromRenderAreSafeAndBounded()
+{
+    QFETCH(HookSetup, setup);
+    QFETCH(int, countAfter);
+    QFETCH(bool, warns);
+    QFETCH(int, maxRenders);
+    QPointer<StateWidgetBox> box = new StateWidgetBox;
+    QPointer<HookLabel> hooked = new HookLabel;
+    QPointer<HookLabel> sibling = new HookLabel;
+    box->add(hooked);
+    box->add(sibling);
+    setup(hooked, box, sibling);
+    static int dropWarnings;
+    dropWarnings = 0;
+    static QtMessageHandler previous;
+    previous = qInstallMessageHandler([](QtMsgType type, const QMessageLogContext &context, const QString &text) {
+        if (text.contains(QLatin1String("dropped after 8 rounds")))
+            ++dropWarnings;
+        else
+            previous(type, context, text);
+    });
+    int hookedRenders = 0;
+    QObject::connect(hooked.data(), &QObject::destroyed, [&] { hookedRenders = -1; });
+    box->setState(AbstractStateWidget::kActive, true);
+    qInstallMessageHandler(previous);
+    if (hooked)
+        hookedRenders = hooked->renders;
+    QVERIFY2(hookedRenders <= maxRenders, qPrintable(QString::number(hookedRenders)));
+    QCOMPARE(dropWarnings > 0, warns);
+    if (countAfter < 0) {
+        QVERIFY(!box);
+        QVERIFY(!hooked);
+        return;
+    }
+    QVERIFY(box);
+    QCOMPARE(box->count(), countAfter);
+    // Whatever the hook did, every widget still listed got the change.
+    for (int i = 0; i < box->count(); ++i)
+        QVERIFY(box->widget(i)->states().testFlag(AbstractStateWidget::kActive));
+    if (hooked)
+        hooked->hook = nullptr;
+    delete sibling.data();
+    delete box.data();
+}
+
+void TestState::cyclesAreRefused_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("box into itself") << 0;
+    QTest::newRow("box into the box it sits in") << 1;
+    QTest::newRow("box into a box two levels down") << 2;
+    QTest::newRow("frame's content into its own box") << 3;
+    QTest::newRow("frame as its own content") << 4;
+    QTest::newRow("frame's parent as its content") << 5;
+    QTest::newRow("frame's grandparent as its content") << 6;
+    QTest::newRow("parent as content at construction") << 7;
+}
+
+void TestState::cyclesAreRefused()
+{
+    QFETCH(int, kind);
+    StateWidgetBox top;
+    auto *middle = new StateWidgetBox;
+    auto *bottom = new StateWidgetBox;
+    top.add(middle);
+    middle->add(bottom);
+    auto *label = new StateLabel;
+    bottom->add(label);
+    if (kind != 7)
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("cannot hold")));
+    switch (kind) {
+    case 0:
+        top.add(&top);
+        break;
+    case 1:
+        bottom->insert(0, middle);
+        break;
+    case 2:
+        bottom->add(&top);
+        break;
+    case 3: {
+        auto *frameBox = new StateWidgetBox;
+        bottom->add(frameBox);
+        auto *inner = new StateLabel;
+        frameBox->setContent(inner); // a box may frame a state widget ...
+        QCOMPARE(frameBox->content(), inner);
+        frameBox->add(inner); // ... but not hold its own content as well
+        QCOMPARE(frameBox->count(), 0);
+        break;
+    }
+    case 4:
+        label->setContent(label);
+        break;
+    case 5:
+        label->setContent(bottom->content());
+        break;
+    case 6:
+        label->setContent(middle);
+        break;
+    case 7: {
+        auto *frame = new StandardStateWidget(bottom, bottom); // the parent offered as content
+        QVERIFY(frame->content() && frame->content() != bottom);
+        break;
+    }
+    }
+    // No widget became its own ancestor: the parent chains end.
+    for (QWidget *w : top.findChildren<QWidget *>()) {
+        int depth = 0;
+        for (QWidget *p = w; p; p = p->parentWidget())
+            QVERIFY2(++depth < 50, "cycle in the object tree");
+        QCOMPARE(w->window(), &top);
+    }
+    QCOMPARE(top.count(), 1);
+    QCOMPARE(middle->count(), 1);
+    QCOMPARE(bottom->widget(0), label);
+}
+
+void TestState::outOfRangeValuesAreClamped_data()
+{
+    QTest::addColumn<int>("value");
+    QTest::addColumn<int>("border");     // frame ring
+    QTest::addColumn<int>("margin");     // box and label margins
+    QTest::addColumn<int>("spacing");
+    QTest::addColumn<int>("stretch");
+    QTest::addColumn<int>("pointSize");  // -1: unchanged
+    QTest::newRow("INT_MAX") << INT_MAX << 1000 << 1000 << 1000 << 1000 << 1000;
+    QTest::newRow("just above") << 1001 << 1000 << 1000 << 1000 << 1000 << 1000;
+    QTest::newRow("a real value") << 6 << 6 << 6 << 6 << 6 << 6;
+    QTest::newRow("zero") << 0 << 0 << 0 << 0 << 0 << -1;
+    QTest::newRow("minus one") << -1 << 0 << 0 << -1 << 0 << -1;
+    QTest::newRow("INT_MIN") << INT_MIN << 0 << 0 << -1 << 0 << -1;
+}
+
+void TestState::outOfRangeValuesAreClamped()
+{
+    QFETCH(int, value);
+    QFETCH(int, border);
+    QFETCH(int, margin);
+    QFETCH(int, spacing);
+    QFETCH(int, stretch);
+    QFETCH(int, pointSize);
+    StateWidgetBox box;
+    auto *label = new StateLabel(QStringLiteral("x"));
+    box.add(label);
+    box.addStretch(1);
+    box.setBorderWidth(value);
+    box.setMargin(value);
+    box.setSpacing(value);
+    box.setStretch(1, value);
+    label->setMargin(value);
+    label->setPointSize(value);
+    QCOMPARE(frameMargins(&box), QMargins(border, border, border, border));
+    QCOMPARE(boxLayoutOf(&box)->contentsMargins(), QMargins(margin, margin, margin, margin));
+    QWidget plain;
+    auto *styled = new QHBoxLayout(&plain);
+    styled->setSpacing(-1); // the style's spacing
+    QCOMPARE(boxLayoutOf(&box)->spacing(), spacing < 0 ? styled->spacing() : spacing);
+    QCOMPARE(boxLayoutOf(&box)->stretch(1), stretch);
+    QCOMPARE(label->label()->margin(), margin);
+    QCOMPARE(label->label()->font().pointSize(), pointSize < 0 ? 9 : pointSize);
+    // The geometry stays computable: the content sits at the clamped border.
+    box.resize(3000, 3000);
+    box.layout()->activate();
+    QCOMPARE(box.content()->pos(), QPoint(border, border));
 }
 
 QTEST_MAIN(TestState)

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Autotest of the library's translation catalogs, of loadTranslation() and of
 // the widgets that follow a change of the application's language.
 #include "testsupport.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Tests of the window utilities: finding objects by class, and flashing a window.
 #include "testsupport.h"
 

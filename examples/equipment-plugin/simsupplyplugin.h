@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The main object of the example equipment plug-in: it serves one model, a
 // simulated 30 V / 5 A single-channel power supply.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The window of the example plug-in: the front panel of a simulated supply.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The gallery's page registry: each page lives in its own page_*.cpp file and
 // is listed once in gallerypages.cpp.
 #pragma once

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The gallery's main window: a list of pages on the left, the page on the right.
 #pragma once
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // rilo-widget-gallery: shows every widget family of librilo_widget in use.
 //
 //   rilo-widget-gallery                 opens the gallery window

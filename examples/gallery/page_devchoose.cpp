@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Page "Connect instrument": the connection dialog over an I/O parameter
 // record shown field by field, so that what the dialog writes back is visible.
 #include "gallerypage.h"

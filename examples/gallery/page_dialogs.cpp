@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Page "Parameter dialogs": buttons that open each dialog and show what the
 // user chose, and two of the dialogs embedded live: an output switch bound to
 // the simulated supply and a range-and-voltage form.

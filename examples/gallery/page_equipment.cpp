@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Page "Equipment": the example equipment plug-in, loaded with QPluginLoader
 // the way a host application loads it, shows simulated power supplies in
 // equipment windows inside a QMdiArea.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Page "Flag panels": text flags and lamps driven by the simulated supply.
 // Clicking a channel's panel switches that channel's output.
 #include "gallerypage.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Page "GIF message box": the message box with the project's two animations
 // (tests/data, built into the gallery as resources) and a Markdown message,
 // embedded in the page as a live preview and also opened as a modal dialog.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Page "Input": the file-drop combo box and the on/off selector, the latter
 // switching the outputs of the simulated supply.
 #include "gallerypage.h"

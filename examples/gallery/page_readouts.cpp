@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Page "Readouts": a power-supply panel of the simulated two-channel supply,
 // with controls for the state flags and the colour pairs.
 #include "gallerypage.h"

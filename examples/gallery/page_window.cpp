@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Page "Window": flashing the gallery window, and finding widgets in the
 // gallery's own object tree by class name.
 #include "gallerypage.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // A simulated two-channel power supply that the gallery's pages read from.
 #pragma once
 

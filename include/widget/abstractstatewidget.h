@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file abstractstatewidget.h
  * The two-flag state model shared by every state-indicator widget.
@@ -9,6 +12,7 @@
 #include <QColor>
 #include <QWidget>
 
+#include <memory>
 #include <utility>
 
 namespace rilo {
@@ -32,14 +36,29 @@ class AbstractStateWidgetPrivate;
  * setStates() and setState() render only when the flags change. The enabled
  * flag is a display state of this library and never touches
  * QWidget::isEnabled().
+ *
+ * Calls from render(): a setStates(), setState() or setColor() (or the render
+ * of a new content, StandardStateWidget::setContent()) that reaches a widget
+ * while that widget is still handling one of these calls (typically
+ * from a render() override, or from a widget inside a box calling the box) is
+ * not made at once but kept, and made after the outer call has finished, in
+ * the order the calls came. Calls kept while the kept ones are being made are
+ * made in a further round; after 8 rounds whatever is still kept is dropped
+ * with a warning, so a render() that changes the flags every time cannot
+ * recurse or loop for ever. Ordinary calls, which do not come back to the
+ * widget, are made at once as described below.
  */
 class RILO_WIDGET_EXPORT AbstractStateWidget : public QWidget
 {
     Q_OBJECT
 
 public:
-    /*! The state flags. */
-    enum State {
+    /*!
+     * The state flags. The underlying type is fixed, so that any int a host
+     * casts to State is a valid value (see color() and setColor() for what
+     * values outside 0 to 3 do).
+     */
+    enum State : int {
         kNone = 0,    //!< no flag set
         kActive = 1,  //!< the active flag
         kEnabled = 2, //!< the enabled flag
@@ -106,10 +125,9 @@ public:
     static QString describeStates(States states);
 
 private:
-    void storeStates(States states);
-
     Q_DISABLE_COPY(AbstractStateWidget)
-    AbstractStateWidgetPrivate *d;
+    friend class AbstractStateWidgetPrivate;
+    const std::unique_ptr<AbstractStateWidgetPrivate> d;
 };
 
 } // namespace widget

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file ccheckbox.h
  * An on/off selector in the form of a two-entry combo box.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file ccombobox.h
  * A combo box that collects files dropped onto it.

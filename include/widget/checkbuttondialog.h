@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file checkbuttondialog.h
  * A dialog of checkable push buttons built from (text, value) pairs.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file dlgdevchoose.h
  * The instrument connection dialog: interface, address and serial settings.

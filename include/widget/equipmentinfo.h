@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file equipmentinfo.h
  * The record of one piece of equipment, shared between host, plug-ins and

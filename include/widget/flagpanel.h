@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file flagpanel.h
  * Titled strips with a row of flags: texts or on/off lamps.

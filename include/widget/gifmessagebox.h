@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file gifmessagebox.h
  * A message dialog with two captioned animations above a Markdown text.

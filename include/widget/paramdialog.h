@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file paramdialog.h
  * Small dialogs that ask the user for a parameter: a choice of buttons, a

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file powersupplylcd.h
  * The display panel of a power supply: captions and measurement rows.
@@ -5,6 +8,8 @@
 #pragma once
 
 #include <widget/statewidgetbox.h>
+
+#include <memory>
 
 namespace rilo {
 namespace widget {
@@ -24,11 +29,16 @@ class ValueWidget;
  * holding three boxes: header() (captions, left to right), measure()
  * (ValueWidget rows, top to bottom) and footer() (captions, left to right).
  * The counts are fixed at construction; a count of 0 or less makes an empty
- * box. One setState() or setColor() on the panel reaches every box, caption
+ * box, a count above 1000 is taken as 1000. One setState() or setColor() on the panel reaches every box, caption
  * and value inside.
  *
  * Accessors and setters by index return null or do nothing for an index out
  * of range, or for a position that holds a widget of another kind.
+ *
+ * The three boxes belong to the panel and can be reached by the host: once
+ * one has been deleted or taken out of the panel (added to another box, say),
+ * its accessor returns null, its counts are 0 and the calls by index that go
+ * through it return null or do nothing.
  */
 class RILO_WIDGET_EXPORT PowerSupplyLCD : public StateWidgetBox
 {
@@ -50,11 +60,11 @@ public:
     explicit PowerSupplyLCD(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~PowerSupplyLCD() override;
 
-    /*! The header row box (widget 0 of the panel). */
+    /*! The header row box (widget 0 of the panel); null once deleted or taken away. */
     StateWidgetBox *header() const;
-    /*! The measurement column box (widget 1 of the panel). */
+    /*! The measurement column box (widget 1 of the panel); null once deleted or taken away. */
     StateWidgetBox *measure() const;
-    /*! The footer row box (widget 2 of the panel). */
+    /*! The footer row box (widget 2 of the panel); null once deleted or taken away. */
     StateWidgetBox *footer() const;
 
     /*! The number of widgets in the header box. */
@@ -78,7 +88,7 @@ public:
 
 private:
     Q_DISABLE_COPY(PowerSupplyLCD)
-    PowerSupplyLCDPrivate *d;
+    const std::unique_ptr<PowerSupplyLCDPrivate> d;
 };
 
 } // namespace measure

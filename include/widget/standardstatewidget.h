@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file standardstatewidget.h
  * A frame around one content widget that shows the two state flags.
@@ -5,6 +8,8 @@
 #pragma once
 
 #include <widget/abstractstatewidget.h>
+
+#include <memory>
 
 namespace rilo {
 namespace widget {
@@ -21,7 +26,13 @@ class StandardStateWidgetPrivate;
  * group) and Qt fills the backgrounds.
  *
  * The frame owns its content: it deletes it in its destructor, or with
- * deleteLater() when setContent() replaces it.
+ * deleteLater() when setContent() replaces it. A content that the host deletes
+ * or moves elsewhere (re-parents) is no longer the frame's: content() returns
+ * null from then on, and the frame neither renders nor deletes it.
+ *
+ * A frame never holds itself or one of its ancestors, which would make the
+ * object tree a cycle: the constructor replaces such a content with a plain
+ * QWidget and setContent() ignores it with a warning.
  */
 class RILO_WIDGET_EXPORT StandardStateWidget : public AbstractStateWidget
 {
@@ -39,10 +50,13 @@ public:
      */
     explicit StandardStateWidget(QWidget *content = nullptr, QWidget *parent = nullptr,
                                  Qt::WindowFlags flags = Qt::WindowFlags());
-    /*! Deletes the content widget and the frame's layout. */
+    /*! Deletes the content widget (if it is still the frame's) and the frame's layout. */
     ~StandardStateWidget() override;
 
-    /*! The current content widget, or null after setContent(nullptr). */
+    /*!
+     * The current content widget; null after setContent(nullptr) and once the
+     * content has been deleted or re-parented by someone else.
+     */
     QWidget *content() const;
 
     /*!
@@ -50,14 +64,17 @@ public:
      * Otherwise the old content is taken out of the layout and scheduled for
      * deletion (deleteLater()); a non-null \a content is adopted, laid out and
      * rendered at once. A null \a content leaves the frame empty and renders
-     * nothing.
+     * nothing. The frame itself or one of its ancestors is refused (nothing
+     * changes). If the host has deleted the frame's layout, a new one is made;
+     * if it installed a layout of its own, the content becomes the frame's
+     * child without being laid out.
      */
     void setContent(QWidget *content);
 
     /*!
      * Sets the width in pixels of the ring around the content (all four layout
      * margins). Does nothing when the width is already \a width. Does not
-     * render. A negative width is treated as 0.
+     * render. A negative width is treated as 0, a width above 1000 as 1000.
      */
     void setBorderWidth(int width);
 
@@ -69,7 +86,7 @@ public:
 
 private:
     Q_DISABLE_COPY(StandardStateWidget)
-    StandardStateWidgetPrivate *d;
+    const std::unique_ptr<StandardStateWidgetPrivate> d;
 };
 
 } // namespace widget

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file statelabel.h
  * A text in state colours.
@@ -15,9 +18,13 @@ namespace widget {
  * \brief A QLabel framed by a StandardStateWidget.
  *
  * The text and its background follow the enabled flag; the ring around it
- * (border width 0 unless changed) follows the active flag. The label is the
- * permanent content of the state label: replacing it with setContent() is not
- * supported, as label() keeps referring to the first label.
+ * (border width 0 unless changed) follows the active flag.
+ *
+ * The label is the frame's content and is looked up each time it is needed:
+ * label() is the content if it is a QLabel, and null once the content has been
+ * deleted, taken away or replaced (setContent()) by a widget of another kind.
+ * Without a label, text() is empty and the setters do nothing; a QLabel given
+ * to setContent() becomes the label.
  */
 class RILO_WIDGET_EXPORT StateLabel : public StandardStateWidget
 {
@@ -40,7 +47,7 @@ public:
     explicit StateLabel(QWidget *parent);
     ~StateLabel() override;
 
-    /*! The label; owned by the state label. */
+    /*! The label, owned by the state label; null when the content is no QLabel. */
     QLabel *label() const;
     /*! The label's text. */
     QString text() const;
@@ -52,20 +59,20 @@ public:
     /*!
      * Sets the point size of the label's font; family, weight and the other
      * font attributes stay. A size of 0 or less is ignored (Qt would warn and
-     * keep the old size).
+     * keep the old size); a size above 1000 is taken as 1000.
      */
     void setPointSize(int pointSize);
     /*! Sets the alignment of the text in the label. */
     void setAlignment(Qt::Alignment alignment);
     /*!
      * Sets the label's own margin, the space between its edge and its text.
-     * This is not the frame ring, which setBorderWidth() sets.
+     * This is not the frame ring, which setBorderWidth() sets. A margin below
+     * 0 is taken as 0, one above 1000 as 1000.
      */
     void setMargin(int margin);
 
 private:
     Q_DISABLE_COPY(StateLabel)
-    QLabel *m_label;
 };
 
 } // namespace widget

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file statewidgetbox.h
  * A row or column of state widgets driven as one.
@@ -7,6 +10,8 @@
 #include <widget/standardstatewidget.h>
 
 #include <QBoxLayout>
+
+#include <memory>
 
 namespace rilo {
 namespace widget {
@@ -33,6 +38,28 @@ class StateWidgetBoxPrivate;
  * already in this box; a widget that sits in another box is moved out of it.
  * insert() appends for an index below 0 or above count(). A widget that the
  * host deletes or re-parents after handing it over leaves the box's list.
+ * The box itself, its content and its ancestors are refused with a warning,
+ * since holding them would make the object tree a cycle.
+ *
+ * Replacing the content (setContent()): the widgets stay with the old content
+ * and go with it, so the list starts empty again. The box lays out new widgets
+ * in the new content's box layout, or gives a content without a layout a new
+ * one (direction, margin and spacing as last set). While the box has no
+ * content, or the content has a layout of another kind, add() and insert()
+ * do nothing (the widget stays the caller's) and the layout operations only
+ * remember their values.
+ *
+ * Calls that come back: setState(), setColor() and render() go through the
+ * widgets as the list stood when they started. A widget that a render() adds
+ * is not reached by that call, one that it deletes or moves away is skipped,
+ * and a render() that deletes the box ends the call safely. A render() of the
+ * box reached again from a widget below while the box is rendering does
+ * nothing; state and colour calls that come back are kept and made afterwards
+ * (see AbstractStateWidget).
+ *
+ * Out-of-range values: margins above 1000 are taken as 1000, below 0 as 0;
+ * spacings below -1 as -1 (the style's spacing, as in Qt), above 1000 as
+ * 1000; stretch factors are kept between 0 and 1000.
  */
 class RILO_WIDGET_EXPORT StateWidgetBox : public StandardStateWidget
 {
@@ -89,7 +116,7 @@ protected:
 
 private:
     Q_DISABLE_COPY(StateWidgetBox)
-    StateWidgetBoxPrivate *d;
+    const std::unique_ptr<StateWidgetBoxPrivate> d;
 };
 
 } // namespace widget

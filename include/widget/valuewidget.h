@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file valuewidget.h
  * A measured value with its unit, in state colours.
@@ -5,6 +8,8 @@
 #pragma once
 
 #include <widget/statewidgetbox.h>
+
+#include <memory>
 
 namespace rilo {
 namespace widget {
@@ -26,6 +31,10 @@ class ValueWidgetPrivate;
  * For assistive technology the widget's accessible name reads value and unit
  * together ("12.000 V") and follows every change, unless the host has set a
  * name of its own.
+ *
+ * Both labels belong to the box and can be reached by the host: once one has
+ * been deleted or taken out of the box, its accessor returns null, its text
+ * reads as empty and setting it does nothing.
  */
 class RILO_WIDGET_EXPORT ValueWidget : public StateWidgetBox
 {
@@ -36,9 +45,9 @@ public:
     explicit ValueWidget(QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
     ~ValueWidget() override;
 
-    /*! The label that shows the value; owned by the box. */
+    /*! The label that shows the value, owned by the box; null once deleted or taken away. */
     StateLabel *valueWidget() const;
-    /*! The label that shows the unit; owned by the box. */
+    /*! The label that shows the unit, owned by the box; null once deleted or taken away. */
     StateLabel *unitWidget() const;
 
     /*! The value text. */
@@ -52,7 +61,7 @@ public:
 
 private:
     Q_DISABLE_COPY(ValueWidget)
-    ValueWidgetPrivate *d;
+    const std::unique_ptr<ValueWidgetPrivate> d;
 };
 
 } // namespace measure

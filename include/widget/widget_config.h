@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file widget_config.h
  * Library-wide configuration of librilo_widget: the export macro, the version

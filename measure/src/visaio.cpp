@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Meta-object data of the VISA enumeration scopes comes from moc; this file
 // pins down what users of the record rely on. Every enumeration has the fixed
 // underlying type qint32, so that any 32-bit value read from a file or set by

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // IPv4 address text handling behind DlgDevChoose's address members. Needs
 // Qt Core only, so that the fuzz target can build it on its own.
 #pragma once

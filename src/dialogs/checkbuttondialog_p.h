@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Private record of CheckButtonDialog, and the button and grid rules that the
 // parameter dialogs share with it.
 #pragma once

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 #include <widget/valuewidget.h>
 
 #include <widget/statelabel.h>
 
 #include "valuewidgetprivate.h"
+#include "state/standardstatewidgetprivate.h"
 
 namespace rilo {
 namespace widget {
@@ -20,7 +24,7 @@ void ValueWidgetPrivate::updateAccessibleName(ValueWidget *q)
     const QString current = q->accessibleName();
     if (!current.isEmpty() && current != ourName)
         return;
-    ourName = accessibleName(valueWidget->text(), unitWidget->text());
+    ourName = accessibleName(q->value(), q->unit());
     q->setAccessibleName(ourName);
 }
 
@@ -33,47 +37,56 @@ ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
                                     Qt::WindowFlags());
     d->unitWidget = new StateLabel(QStringLiteral("V"), 9, Qt::AlignLeft | Qt::AlignBottom, nullptr,
                                    Qt::WindowFlags());
-    d->updateAccessibleName(this);
+    StandardStateWidgetPrivate::settle(d->valueWidget);
+    StandardStateWidgetPrivate::settle(d->unitWidget);
     add(d->valueWidget);
     add(d->unitWidget);
+    d->updateAccessibleName(this);
     setStretch(0, 5);
     setStretch(1, 1);
 }
 
-ValueWidget::~ValueWidget()
-{
-    delete d;
-}
+ValueWidget::~ValueWidget() = default;
 
 StateLabel *ValueWidget::valueWidget() const
 {
-    return d->valueWidget;
+    StateLabel *label = d->valueWidget.data();
+    return label && label->parentWidget() == content() ? label : nullptr;
 }
 
 StateLabel *ValueWidget::unitWidget() const
 {
-    return d->unitWidget;
+    StateLabel *label = d->unitWidget.data();
+    return label && label->parentWidget() == content() ? label : nullptr;
 }
 
 QString ValueWidget::value() const
 {
-    return d->valueWidget->text();
+    const StateLabel *label = valueWidget();
+    return label ? label->text() : QString();
 }
 
 void ValueWidget::setValue(const QString &value)
 {
-    d->valueWidget->setText(value);
+    StateLabel *label = valueWidget();
+    if (!label)
+        return;
+    label->setText(value);
     d->updateAccessibleName(this);
 }
 
 QString ValueWidget::unit() const
 {
-    return d->unitWidget->text();
+    const StateLabel *label = unitWidget();
+    return label ? label->text() : QString();
 }
 
 void ValueWidget::setUnit(const QString &unit)
 {
-    d->unitWidget->setText(unit);
+    StateLabel *label = unitWidget();
+    if (!label)
+        return;
+    label->setText(unit);
     d->updateAccessibleName(this);
 }
 

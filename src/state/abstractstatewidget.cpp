@@ -1,6 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 #include <widget/abstractstatewidget.h>
 
 #include "abstractstatewidgetprivate.h"
+
+#include <QPointer>
+
+#include <utility>
 
 namespace rilo {
 namespace widget {
@@ -33,10 +40,7 @@ AbstractStateWidget::AbstractStateWidget(QWidget *parent, Qt::WindowFlags flags)
 {
 }
 
-AbstractStateWidget::~AbstractStateWidget()
-{
-    delete d;
-}
+AbstractStateWidget::~AbstractStateWidget() = default;
 
 AbstractStateWidget::States AbstractStateWidget::states() const
 {
@@ -45,23 +49,112 @@ AbstractStateWidget::States AbstractStateWidget::states() const
 
 void AbstractStateWidget::setStates(States states)
 {
-    if (states == d->states)
+    if (!d->beginCall({AbstractStateWidgetPrivate::Call::SetStates, states, kNone, false, {}}))
         return;
-    storeStates(states);
-    render();
+    const QPointer<AbstractStateWidget> self(this);
+    if (states != d->states) {
+        d->storeStates(this, states);
+        render();
+    }
+    if (self)
+        d->endCall(this);
 }
 
 void AbstractStateWidget::setState(State state, bool on)
 {
-    States next = d->states;
+    if (!d->beginCall({AbstractStateWidgetPrivate::Call::SetState, {}, state, on, {}}))
+        return;
+    const QPointer<AbstractStateWidget> self(this);
+    d->applyState(this, state, on);
+    if (self)
+        d->endCall(this);
+}
+
+void AbstractStateWidget::setColor(State state, const std::pair<QColor, QColor> &color, bool on)
+{
+    if (!d->beginCall({AbstractStateWidgetPrivate::Call::SetColor, {}, state, on, color}))
+        return;
+    const QPointer<AbstractStateWidget> self(this);
+    d->applyColor(this, state, color, on);
+    if (self)
+        d->endCall(this);
+}
+
+bool AbstractStateWidgetPrivate::beginCall(const Call &call)
+{
+    if (callDepth > 0) {
+        if (kept.size() >= kMaxKept)
+            ++dropped;
+        else if (!kept.contains(call))
+            kept.append(call);
+        return false;
+    }
+    ++callDepth;
+    return true;
+}
+
+void AbstractStateWidgetPrivate::endCall(AbstractStateWidget *q)
+{
+    --callDepth;
+    if (callDepth > 0 || draining || (kept.isEmpty() && dropped == 0))
+        return;
+    // The kept calls are made through the virtual functions, so that a box
+    // passes them on as usual. Each may keep further calls for the next round;
+    // a render() that changes the flags every time would otherwise never stop.
+    const QPointer<AbstractStateWidget> self(q);
+    draining = true;
+    for (int round = 0; round < kMaxRounds && !kept.isEmpty(); ++round) {
+        const QList<Call> calls = std::exchange(kept, {});
+        for (const Call &call : calls) {
+            switch (call.kind) {
+            case Call::SetStates:
+                q->setStates(call.states);
+                break;
+            case Call::SetState:
+                q->setState(call.state, call.on);
+                break;
+            case Call::SetColor:
+                q->setColor(call.state, call.color, call.on);
+                break;
+            case Call::Render:
+                q->render();
+                break;
+            }
+            if (!self)
+                return; // deleted by a render(); so is this record
+        }
+    }
+    if (!kept.isEmpty() || dropped > 0) {
+        qWarning("rilo::widget: %d state change(s) made from render() dropped after %d rounds; "
+                 "does a render() change the flags every time?",
+                 int(kept.size()) + dropped, kMaxRounds);
+        kept.clear();
+        dropped = 0;
+    }
+    draining = false;
+}
+
+void AbstractStateWidgetPrivate::applyState(AbstractStateWidget *q, AbstractStateWidget::State state, bool on)
+{
+    AbstractStateWidget::States next = states;
     if (on)
         next |= state;
     else
-        next &= ~States(state);
-    if (next == d->states)
+        next &= ~AbstractStateWidget::States(state);
+    if (next == states)
         return;
-    storeStates(next);
-    render();
+    storeStates(q, next);
+    q->render();
+}
+
+void AbstractStateWidgetPrivate::applyColor(AbstractStateWidget *q, AbstractStateWidget::State state,
+                                            const std::pair<QColor, QColor> &color, bool on)
+{
+    if (state == AbstractStateWidget::kActive || state == AbstractStateWidget::kAll)
+        (on ? activeOnColor : activeOffColor) = color;
+    if (state == AbstractStateWidget::kEnabled || state == AbstractStateWidget::kAll)
+        (on ? enabledOnColor : enabledOffColor) = color;
+    q->render();
 }
 
 QString AbstractStateWidget::describeStates(States states)
@@ -80,17 +173,17 @@ QString AbstractStateWidget::describeStates(States states)
     }
 }
 
-void AbstractStateWidget::storeStates(States states)
+void AbstractStateWidgetPrivate::storeStates(AbstractStateWidget *q, AbstractStateWidget::States next)
 {
     // Colour alone tells a screen reader nothing: the accessible description
     // follows the flags, unless the host has given the widget one of its own.
     // A description that differs from the one we set last is the host's.
-    const QString description = accessibleDescription();
-    if (description.isEmpty() || description == d->ourDescription) {
-        d->ourDescription = describeStates(states);
-        setAccessibleDescription(d->ourDescription);
+    const QString description = q->accessibleDescription();
+    if (description.isEmpty() || description == ourDescription) {
+        ourDescription = AbstractStateWidget::describeStates(next);
+        q->setAccessibleDescription(ourDescription);
     }
-    d->states = states;
+    states = next;
 }
 
 std::pair<QColor, QColor> AbstractStateWidget::color(State state, bool on) const
@@ -105,15 +198,6 @@ std::pair<QColor, QColor> AbstractStateWidget::color(State state, bool on) const
         return {palette().color(QPalette::Window), palette().color(QPalette::WindowText)};
     }
     return {QColor(), QColor()};
-}
-
-void AbstractStateWidget::setColor(State state, const std::pair<QColor, QColor> &color, bool on)
-{
-    if (state == kActive || state == kAll)
-        (on ? d->activeOnColor : d->activeOffColor) = color;
-    if (state == kEnabled || state == kAll)
-        (on ? d->enabledOnColor : d->enabledOffColor) = color;
-    render();
 }
 
 } // namespace widget

@@ -1,8 +1,12 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Private record of AbstractStateWidget.
 #pragma once
 
 #include <widget/abstractstatewidget.h>
 
+#include <QList>
 #include <QString>
 
 namespace rilo {
@@ -13,6 +17,52 @@ class AbstractStateWidgetPrivate
 public:
     AbstractStateWidgetPrivate();
 
+    static AbstractStateWidgetPrivate *get(AbstractStateWidget *widget) { return widget->d.get(); }
+
+    // One state or colour call, as it is kept while the widget is busy with
+    // another one (see beginCall()).
+    struct Call
+    {
+        enum Kind { SetStates, SetState, SetColor, Render };
+        Kind kind;
+        AbstractStateWidget::States states;
+        AbstractStateWidget::State state;
+        bool on;
+        std::pair<QColor, QColor> color;
+
+        bool operator==(const Call &other) const
+        {
+            return kind == other.kind && states == other.states && state == other.state && on == other.on
+                && color == other.color;
+        }
+    };
+
+    // Entered by every setStates(), setState() and setColor(), the boxes'
+    // overrides included. Returns false when the widget is already handling
+    // such a call further up the stack (a render() or a widget below it called
+    // back): the call is then kept and made after the outer one. Returns true
+    // otherwise; the caller does its work and then calls endCall(). A call
+    // equal to one already kept is not kept twice, and at most kMaxKept calls
+    // are kept for one round, so that each round costs a bounded number of
+    // propagations however often a render() calls back.
+    bool beginCall(const Call &call);
+    // Leaves a call begun with beginCall(). The outermost call then makes the
+    // kept calls, in order, in at most kMaxRounds rounds (calls kept while one
+    // round runs make the next round); what is still kept after that is
+    // dropped with a warning. Must not be called once the widget is deleted.
+    void endCall(AbstractStateWidget *q);
+
+    // The part of setState() that is not passed on: stores the flags and
+    // renders when they change.
+    void applyState(AbstractStateWidget *q, AbstractStateWidget::State state, bool on);
+    // The part of setColor() that is not passed on: stores and renders.
+    void applyColor(AbstractStateWidget *q, AbstractStateWidget::State state, const std::pair<QColor, QColor> &color,
+                    bool on);
+    void storeStates(AbstractStateWidget *q, AbstractStateWidget::States states);
+
+    static constexpr int kMaxRounds = 8;
+    static constexpr int kMaxKept = 16;
+
     AbstractStateWidget::States states = AbstractStateWidget::kNone;
     std::pair<QColor, QColor> activeOnColor;
     std::pair<QColor, QColor> activeOffColor;
@@ -21,6 +71,11 @@ public:
     // The accessible description this widget gave itself last; shares its
     // text with the widget's description, so it costs no copy.
     QString ourDescription;
+
+    int callDepth = 0;     // state and colour calls on the stack
+    bool draining = false; // the outermost call is making the kept calls
+    QList<Call> kept;      // calls that came in while the widget was busy
+    int dropped = 0;       // calls not kept since the list was full
 };
 
 } // namespace widget

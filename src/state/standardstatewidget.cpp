@@ -1,8 +1,13 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 #include <widget/standardstatewidget.h>
 
+#include "abstractstatewidgetprivate.h"
 #include "standardstatewidgetprivate.h"
 
-#include <QGridLayout>
+#include <QCoreApplication>
+
 
 namespace rilo {
 namespace widget {
@@ -26,11 +31,13 @@ bool holdsColors(const QWidget *widget, const std::pair<QColor, QColor> &colors)
     if (!widget->testAttribute(Qt::WA_SetPalette))
         return false;
     const QPalette &palette = widget->palette();
-    const uint ownRoles = (1u << QPalette::Window) | (1u << QPalette::WindowText);
-    if ((palette.resolve() & ownRoles) != ownRoles)
-        return false; // inherited, not set: setPalette() would make them the widget's own
     for (int group = QPalette::Active; group <= QPalette::Inactive; ++group) {
         const auto colorGroup = QPalette::ColorGroup(group);
+        // Inherited, not set: setPalette() would make them the widget's own.
+        // Qt 5 records this per role, Qt 6 per role and colour group;
+        // isBrushSet() asks each Qt its own way.
+        if (!palette.isBrushSet(colorGroup, QPalette::Window) || !palette.isBrushSet(colorGroup, QPalette::WindowText))
+            return false;
         if (!isSolid(palette.brush(colorGroup, QPalette::Window), colors.first)
             || !isSolid(palette.brush(colorGroup, QPalette::WindowText), colors.second))
             return false;
@@ -80,13 +87,47 @@ void applyColors(QWidget *widget, const std::pair<QColor, QColor> &colors, const
 
 } // namespace
 
+QGridLayout *StandardStateWidgetPrivate::grid(StandardStateWidget *q)
+{
+    if (gridLayout && gridLayout == q->layout())
+        return gridLayout;
+    if (q->layout())
+        return nullptr;
+    gridLayout = new QGridLayout;
+    gridLayout->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
+    gridLayout->setSpacing(0);
+    q->setLayout(gridLayout);
+    if (QWidget *current = q->content())
+        gridLayout->addWidget(current);
+    return gridLayout;
+}
+
+void StandardStateWidgetPrivate::settle(QWidget *widget)
+{
+    widget->ensurePolished();
+    QCoreApplication::removePostedEvents(widget, QEvent::PolishRequest);
+}
+
+bool StandardStateWidgetPrivate::isSelfOrAncestor(const QWidget *candidate, const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (w == candidate)
+            return true;
+    }
+    return false;
+}
+
 StandardStateWidget::StandardStateWidget(QWidget *content, QWidget *parent, Qt::WindowFlags flags)
     : AbstractStateWidget(parent, flags)
     , d(new StandardStateWidgetPrivate)
 {
     setAutoFillBackground(true);
-    if (!content)
+    // A content that would close a cycle (this frame's parent or one of its
+    // ancestors) is not taken; the frame gets a plain one instead.
+    if (!content || StandardStateWidgetPrivate::isSelfOrAncestor(content, this)) {
         content = new QWidget;
+        StandardStateWidgetPrivate::settle(content);
+    }
     d->content = content;
     content->setAutoFillBackground(true);
 
@@ -99,48 +140,71 @@ StandardStateWidget::StandardStateWidget(QWidget *content, QWidget *parent, Qt::
 
 StandardStateWidget::~StandardStateWidget()
 {
-    delete d->content;
-    d->content = nullptr;
-    delete d->gridLayout;
-    d->gridLayout = nullptr;
-    delete d;
+    delete content(); // only if it is still ours
+    delete d->gridLayout.data();
 }
 
 QWidget *StandardStateWidget::content() const
 {
-    return d->content;
+    QWidget *content = d->content.data();
+    return content && content->parentWidget() == this ? content : nullptr;
 }
 
 void StandardStateWidget::setContent(QWidget *content)
 {
-    if (content == d->content)
+    QWidget *current = this->content();
+    if (content == current)
         return;
-    if (d->content) {
-        d->gridLayout->removeWidget(d->content);
-        d->content->deleteLater();
+    if (content && StandardStateWidgetPrivate::isSelfOrAncestor(content, this)) {
+        qWarning("rilo::widget::StandardStateWidget::setContent: a widget cannot hold itself or one of its "
+                 "ancestors; ignored");
+        return;
+    }
+    QGridLayout *grid = d->grid(this);
+    if (current) {
+        if (grid)
+            grid->removeWidget(current);
+        current->deleteLater();
     }
     d->content = content;
     if (content) {
         content->setAutoFillBackground(true);
-        d->gridLayout->addWidget(content);
-        render();
+        if (grid) {
+            grid->addWidget(content);
+        } else {
+            // The host replaced the frame's layout with one of its own; the
+            // content is still the frame's child, laid out by nobody.
+            content->setParent(this);
+            content->show();
+        }
+        // Rendered like a state call, so that a render() that replaces the
+        // content again is kept for later instead of recursing.
+        AbstractStateWidgetPrivate *base = AbstractStateWidgetPrivate::get(this);
+        if (base->beginCall({AbstractStateWidgetPrivate::Call::Render, {}, kNone, false, {}})) {
+            const QPointer<StandardStateWidget> self(this);
+            render();
+            if (self)
+                base->endCall(this);
+        }
     }
 }
 
 void StandardStateWidget::setBorderWidth(int width)
 {
-    width = qMax(0, width);
-    const QMargins margins = d->gridLayout->contentsMargins();
-    if (margins == QMargins(width, width, width, width))
+    width = qBound(0, width, StandardStateWidgetPrivate::kMaxExtent);
+    d->borderWidth = width;
+    QGridLayout *grid = d->grid(this);
+    if (!grid || grid->contentsMargins() == QMargins(width, width, width, width))
         return;
-    d->gridLayout->setContentsMargins(width, width, width, width);
+    grid->setContentsMargins(width, width, width, width);
 }
 
 void StandardStateWidget::render()
 {
-    applyColors(this, color(kActive, states().testFlag(kActive)), d->content);
-    if (d->content)
-        applyColors(d->content, color(kEnabled, states().testFlag(kEnabled)));
+    QWidget *content = this->content();
+    applyColors(this, color(kActive, states().testFlag(kActive)), content);
+    if (content)
+        applyColors(content, color(kEnabled, states().testFlag(kEnabled)));
 }
 
 } // namespace widget

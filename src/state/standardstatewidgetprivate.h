@@ -1,21 +1,50 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Private record of StandardStateWidget.
 #pragma once
 
+#include <QGridLayout>
 #include <QPointer>
 #include <QWidget>
-
-class QGridLayout;
 
 namespace rilo {
 namespace widget {
 
+class StandardStateWidget;
+
 class StandardStateWidgetPrivate
 {
 public:
-    // Owned by the frame; null after setContent(nullptr). Guarded, so that a
-    // host that deletes the content itself leaves no dangling pointer behind.
+    // The largest border width, label margin, box margin and spacing taken,
+    // in pixels. Far beyond any real form, and far enough below INT_MAX that
+    // Qt's geometry arithmetic cannot overflow.
+    static constexpr int kMaxExtent = 1000;
+
+    // The frame's grid layout. Re-created (holding the content) when the host
+    // has deleted it and the frame has no layout; null when the host installed
+    // a layout of its own.
+    QGridLayout *grid(StandardStateWidget *q);
+
+    // Polishes \a widget, a widget of the library's own making whose class is
+    // final, and takes back the polish request that Qt posted when it was
+    // created: the request would only have called ensurePolished() later.
+    // Done right after creation, while the request is at the end of a short
+    // queue, this is cheap; left behind, every request makes the widget's
+    // destructor scan the application's whole queue, which made taking down
+    // a panel grow with the square of its size.
+    static void settle(QWidget *widget);
+
+    // True if \a candidate is \a widget or one of its ancestors: making it a
+    // child of \a widget would close a cycle in the object tree.
+    static bool isSelfOrAncestor(const QWidget *candidate, const QWidget *widget);
+
+    // Owned by the frame; null after setContent(nullptr) or once the host has
+    // deleted it. A content that someone else has taken (re-parented) is no
+    // longer the frame's: content() checks the parent.
     QPointer<QWidget> content;
-    QGridLayout *gridLayout = nullptr; // the frame's layout; margins = border width
+    QPointer<QGridLayout> gridLayout; // the frame's layout; margins = border width
+    int borderWidth = 0;
 };
 
 } // namespace widget

@@ -1,19 +1,31 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 #include <widget/statelabel.h>
+
+#include "standardstatewidgetprivate.h"
 
 #include <QLabel>
 
 namespace rilo {
 namespace widget {
 
+namespace {
+
+constexpr int kMaxPointSize = 1000;
+
+} // namespace
+
 StateLabel::StateLabel(const QString &text, int pointSize, Qt::Alignment alignment, QWidget *parent,
                        Qt::WindowFlags flags)
     : StandardStateWidget(new QLabel, parent, flags)
 {
     setBorderWidth(0);
-    m_label = static_cast<QLabel *>(content());
-    m_label->setMargin(2);
+    QLabel *label = this->label();
+    StandardStateWidgetPrivate::settle(label);
+    label->setMargin(2);
     setText(text);
-    m_label->setAlignment(alignment);
+    label->setAlignment(alignment);
     setPointSize(pointSize);
 }
 
@@ -26,41 +38,48 @@ StateLabel::~StateLabel() = default;
 
 QLabel *StateLabel::label() const
 {
-    return m_label;
+    return qobject_cast<QLabel *>(content());
 }
 
 QString StateLabel::text() const
 {
-    return m_label->text();
+    const QLabel *label = this->label();
+    return label ? label->text() : QString();
 }
 
 void StateLabel::setText(const QString &text)
 {
+    QLabel *label = this->label();
+    if (!label)
+        return;
     // The accessible name follows the text, unless the host has named the
     // widget itself.
     const QString name = accessibleName();
-    if (name.isEmpty() || name == m_label->text())
+    if (name.isEmpty() || name == label->text())
         setAccessibleName(text);
-    m_label->setText(text);
+    label->setText(text);
 }
 
 void StateLabel::setPointSize(int pointSize)
 {
-    if (pointSize <= 0)
+    QLabel *label = this->label();
+    if (!label || pointSize <= 0)
         return;
-    QFont font = m_label->font();
-    font.setPointSize(pointSize);
-    m_label->setFont(font);
+    QFont font = label->font();
+    font.setPointSize(qMin(pointSize, kMaxPointSize));
+    label->setFont(font);
 }
 
 void StateLabel::setAlignment(Qt::Alignment alignment)
 {
-    m_label->setAlignment(alignment);
+    if (QLabel *label = this->label())
+        label->setAlignment(alignment);
 }
 
 void StateLabel::setMargin(int margin)
 {
-    m_label->setMargin(margin);
+    if (QLabel *label = this->label())
+        label->setMargin(qBound(0, margin, StandardStateWidgetPrivate::kMaxExtent));
 }
 
 } // namespace widget

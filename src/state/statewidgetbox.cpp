@@ -1,24 +1,79 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 #include <widget/statewidgetbox.h>
 
+#include "abstractstatewidgetprivate.h"
+#include "standardstatewidgetprivate.h"
 #include "statewidgetboxprivate.h"
 
 #include <QChildEvent>
 
+#include <algorithm>
+
 namespace rilo {
 namespace widget {
+
+void StateWidgetBoxPrivate::sync(StateWidgetBox *q)
+{
+    QWidget *content = q->content();
+    if (content && content == listContent)
+        return;
+    widgets.clear();
+    listContent = content;
+    // Watch the content for children that leave it (deleted or re-parented by
+    // the host, or taken by another box), so that the list never holds a
+    // widget the box does not own.
+    if (content)
+        content->installEventFilter(q);
+}
+
+QBoxLayout *StateWidgetBoxPrivate::layout(StateWidgetBox *q)
+{
+    sync(q);
+    QWidget *content = q->content();
+    if (!content)
+        return nullptr;
+    if (boxLayout && content->layout() == boxLayout)
+        return boxLayout;
+    if (QLayout *existing = content->layout()) {
+        boxLayout = qobject_cast<QBoxLayout *>(existing);
+        return boxLayout;
+    }
+    boxLayout = new QBoxLayout(direction);
+    boxLayout->setContentsMargins(margin, margin, margin, margin);
+    boxLayout->setSpacing(spacing);
+    content->setLayout(boxLayout);
+    return boxLayout;
+}
+
+bool StateWidgetBoxPrivate::holds(const StateWidgetBox *q, const AbstractStateWidget *widget)
+{
+    return widget && widget->parentWidget() == q->content();
+}
+
+template <typename Call>
+bool StateWidgetBoxPrivate::forEach(StateWidgetBox *q, Call call)
+{
+    sync(q);
+    const QPointer<StateWidgetBox> self(q);
+    const QList<QPointer<AbstractStateWidget>> snapshot = widgets;
+    for (const QPointer<AbstractStateWidget> &widget : snapshot) {
+        if (!self)
+            return false;
+        if (holds(q, widget))
+            call(widget.data());
+    }
+    return !self.isNull();
+}
 
 StateWidgetBox::StateWidgetBox(QBoxLayout::Direction direction, QWidget *parent, Qt::WindowFlags flags)
     : StandardStateWidget(nullptr, parent, flags)
     , d(new StateWidgetBoxPrivate)
 {
-    d->boxLayout = new QBoxLayout(direction);
+    d->direction = direction;
     setBorderWidth(0);
-    d->boxLayout->setContentsMargins(3, 3, 3, 3);
-    d->boxLayout->setSpacing(3);
-    content()->setLayout(d->boxLayout);
-    // Watch the content for children that leave it (deleted or re-parented by
-    // the host), so that the list never holds a pointer the box does not own.
-    content()->installEventFilter(this);
+    d->layout(this);
 }
 
 StateWidgetBox::StateWidgetBox(QWidget *parent)
@@ -28,22 +83,30 @@ StateWidgetBox::StateWidgetBox(QWidget *parent)
 
 StateWidgetBox::~StateWidgetBox()
 {
-    while (!d->widgets.isEmpty())
-        delete d->widgets.takeFirst();
-    delete d->boxLayout;
-    d->boxLayout = nullptr;
-    delete d;
-    d = nullptr;
+    d->sync(this);
+    // Front first. A widget's destructor may delete others of the list; they
+    // are skipped once their turn comes.
+    d->destroying = true;
+    while (!d->widgets.isEmpty()) {
+        const QPointer<AbstractStateWidget> widget = d->widgets.takeFirst();
+        if (StateWidgetBoxPrivate::holds(this, widget))
+            delete widget.data();
+    }
+    if (d->boxLayout && d->boxLayout->parentWidget() == content())
+        delete d->boxLayout.data();
 }
 
 int StateWidgetBox::count() const
 {
+    d->sync(const_cast<StateWidgetBox *>(this));
     return d->widgets.size();
 }
 
 AbstractStateWidget *StateWidgetBox::widget(int index) const
 {
-    return d->widgets.value(index, nullptr);
+    d->sync(const_cast<StateWidgetBox *>(this));
+    AbstractStateWidget *widget = d->widgets.value(index).data();
+    return StateWidgetBoxPrivate::holds(this, widget) ? widget : nullptr;
 }
 
 void StateWidgetBox::add(AbstractStateWidget *widget)
@@ -53,90 +116,125 @@ void StateWidgetBox::add(AbstractStateWidget *widget)
 
 void StateWidgetBox::insert(int index, AbstractStateWidget *widget)
 {
-    if (!widget || widget == this || d->widgets.contains(widget))
+    if (!widget)
         return;
-    // A widget that belongs to another box moves out of it first, so that no
-    // two boxes ever own the same widget.
-    if (QWidget *holder = widget->parentWidget()) {
-        if (auto *other = qobject_cast<StateWidgetBox *>(holder->parentWidget())) {
-            if (other != this && other->content() == holder)
-                other->d->widgets.removeOne(widget);
-        }
+    d->sync(this);
+    QWidget *content = this->content();
+    // The box itself, one of its ancestors or its own content would make the
+    // object tree a cycle.
+    if (content && StandardStateWidgetPrivate::isSelfOrAncestor(widget, content)) {
+        qWarning("rilo::widget::StateWidgetBox: a box cannot hold itself, its content or one of its ancestors; "
+                 "ignored");
+        return;
     }
+    if (d->widgets.contains(widget))
+        return;
+    QBoxLayout *layout = d->layout(this);
+    if (!layout)
+        return;
+    // Taking the widget into the layout re-parents it; a box that held it
+    // before sees it leave through its event filter.
     if (index < 0 || index > d->widgets.size()) {
         d->widgets.append(widget);
-        d->boxLayout->addWidget(widget, 0, Qt::Alignment());
+        layout->addWidget(widget, 0, Qt::Alignment());
     } else {
         d->widgets.insert(index, widget);
-        d->boxLayout->insertWidget(qMin(index, d->boxLayout->count()), widget, 0, Qt::Alignment());
+        layout->insertWidget(qMin(index, layout->count()), widget, 0, Qt::Alignment());
     }
 }
 
 void StateWidgetBox::setState(State state, bool on)
 {
-    AbstractStateWidget::setState(state, on);
-    for (AbstractStateWidget *widget : qAsConst(d->widgets))
-        widget->setState(state, on);
+    AbstractStateWidgetPrivate *base = AbstractStateWidgetPrivate::get(this);
+    if (!base->beginCall({AbstractStateWidgetPrivate::Call::SetState, {}, state, on, {}}))
+        return;
+    const QPointer<StateWidgetBox> self(this);
+    base->applyState(this, state, on);
+    if (self && d->forEach(this, [state, on](AbstractStateWidget *widget) { widget->setState(state, on); }))
+        base->endCall(this);
 }
 
 void StateWidgetBox::setColor(State state, const std::pair<QColor, QColor> &color, bool on)
 {
-    AbstractStateWidget::setColor(state, color, on);
-    for (AbstractStateWidget *widget : qAsConst(d->widgets))
-        widget->setColor(state, color, on);
+    AbstractStateWidgetPrivate *base = AbstractStateWidgetPrivate::get(this);
+    if (!base->beginCall({AbstractStateWidgetPrivate::Call::SetColor, {}, state, on, color}))
+        return;
+    const QPointer<StateWidgetBox> self(this);
+    base->applyColor(this, state, color, on);
+    if (self && d->forEach(this, [&](AbstractStateWidget *widget) { widget->setColor(state, color, on); }))
+        base->endCall(this);
 }
 
 void StateWidgetBox::render()
 {
+    // A widget below that renders the box again gets nothing: the outer
+    // render() is on its way through the list.
+    if (d->rendering)
+        return;
+    const QPointer<StateWidgetBox> self(this);
+    d->rendering = true;
     StandardStateWidget::render();
-    for (AbstractStateWidget *widget : qAsConst(d->widgets))
-        widget->render();
+    if (self && d->forEach(this, [](AbstractStateWidget *widget) { widget->render(); }))
+        d->rendering = false;
 }
 
 void StateWidgetBox::setDirection(QBoxLayout::Direction direction)
 {
-    d->boxLayout->setDirection(direction);
+    d->direction = direction;
+    if (QBoxLayout *layout = d->layout(this))
+        layout->setDirection(direction);
 }
 
 void StateWidgetBox::setMargin(int margin)
 {
-    d->boxLayout->setContentsMargins(margin, margin, margin, margin);
+    margin = qBound(0, margin, StandardStateWidgetPrivate::kMaxExtent);
+    d->margin = margin;
+    if (QBoxLayout *layout = d->layout(this))
+        layout->setContentsMargins(margin, margin, margin, margin);
 }
 
 void StateWidgetBox::setSpacing(int spacing)
 {
-    d->boxLayout->setSpacing(spacing);
+    spacing = qBound(-1, spacing, StandardStateWidgetPrivate::kMaxExtent);
+    d->spacing = spacing;
+    if (QBoxLayout *layout = d->layout(this))
+        layout->setSpacing(spacing);
 }
 
 void StateWidgetBox::addStretch(int stretch)
 {
-    d->boxLayout->addStretch(stretch);
+    if (QBoxLayout *layout = d->layout(this))
+        layout->addStretch(qBound(0, stretch, StateWidgetBoxPrivate::kMaxStretch));
 }
 
 void StateWidgetBox::insertStretch(int index, int stretch)
 {
+    QBoxLayout *layout = d->layout(this);
+    if (!layout)
+        return;
     // QBoxLayout appends for a negative index but not for one past the end.
-    if (index > d->boxLayout->count())
+    if (index > layout->count())
         index = -1;
-    d->boxLayout->insertStretch(index, stretch);
+    layout->insertStretch(index, qBound(0, stretch, StateWidgetBoxPrivate::kMaxStretch));
 }
 
 void StateWidgetBox::setStretch(int index, int stretch)
 {
-    d->boxLayout->setStretch(index, stretch);
+    if (QBoxLayout *layout = d->layout(this))
+        layout->setStretch(index, qBound(0, stretch, StateWidgetBoxPrivate::kMaxStretch));
 }
 
 bool StateWidgetBox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (d && event->type() == QEvent::ChildRemoved && watched == content()) {
-        // Compared as QObject pointers: the child may already be half destroyed.
+    if (event->type() == QEvent::ChildRemoved && watched == d->listContent && !d->destroying) {
+        // A child that is being deleted has already cleared its guards, so
+        // the entries that went null leave the list too.
         const QObject *child = static_cast<QChildEvent *>(event)->child();
-        for (int i = 0; i < d->widgets.size(); ++i) {
-            if (static_cast<QObject *>(d->widgets.at(i)) == child) {
-                d->widgets.removeAt(i);
-                break;
-            }
-        }
+        d->widgets.erase(std::remove_if(d->widgets.begin(), d->widgets.end(),
+                                        [child](const QPointer<AbstractStateWidget> &widget) {
+                                            return widget.isNull() || widget.data() == child;
+                                        }),
+                         d->widgets.end());
     }
     return StandardStateWidget::eventFilter(watched, event);
 }

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // The one platform operation behind WindowFlash: flash a native window or stop
 // flashing it. Free of Qt, so that the Windows implementation can be compiled
 // on its own (make check-windows).

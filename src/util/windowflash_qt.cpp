@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Window flashing where there is no FlashWindowEx: the window's urgency hint
 // through QWindow::alert(), which the window manager shows as a flashing or
 // highlighted task-bar entry.

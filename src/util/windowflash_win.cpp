@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // Window flashing on Windows: one FlashWindowEx call per request. Needs no Qt.
 #include "windowflash_platform.h"
 

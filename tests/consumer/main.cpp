@@ -1,11 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 // A small window built from the installed headers: a power-supply panel that
-// is switched active, rendered offscreen and checked by pixel.
+// is switched active, rendered offscreen and checked by pixel; and the
+// library's German catalog, which must be found in the library itself (in a
+// static build too, where its resource is linked only when referred to).
 #include <widget/powersupplylcd.h>
 #include <widget/statelabel.h>
 #include <widget/valuewidget.h>
 
 #include <QApplication>
 #include <QImage>
+#include <QLocale>
+#include <QTranslator>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -30,6 +37,10 @@ int main(int argc, char *argv[])
     const QColor ring = image.pixelColor(1, image.height() / 2);
     std::printf("ring colour %s, value %s %s\n", qPrintable(ring.name()),
                 qPrintable(panel->measureWidget(0)->value()), qPrintable(panel->measureWidget(1)->unit()));
-    const bool ok = ring == QColor(0xFF, 0x7A, 0x00) && panel->measureWidget(0)->value() == QLatin1String("12.000");
+    QTranslator translator;
+    const bool catalog = rilo::widget::loadTranslation(&translator, QLocale(QLocale::German, QLocale::Germany));
+    std::printf("German catalog %s\n", catalog ? "loaded" : "missing");
+    const bool ok = ring == QColor(0xFF, 0x7A, 0x00) && panel->measureWidget(0)->value() == QLatin1String("12.000")
+        && catalog;
     return ok ? 0 : 1;
 }

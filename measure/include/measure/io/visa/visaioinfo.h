@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 The librilo_widget authors
+// SPDX-License-Identifier: MIT
+
 /*!
  * \file visaioinfo.h
  * Interface types and LAN connection modes of a VISA instrument session.
