@@ -138,7 +138,7 @@ class FrontPanel(QtWidgets.QMainWindow):
 
     def choose_connection(self):
         dialog = RiloWidget.DlgDevChoose(self.io_param, ['192.168.1.20', '192.168.1.21'], self)
-        if dialog.exec() == QtWidgets.QDialog.DialogCode.Accepted:
+        if dialog.exec():  # accepted: the record holds the new settings
             self.supply.remote = True
         dialog.deleteLater()
         self.refresh()
