@@ -5,7 +5,9 @@
 # what is missing, configure once and build.
 #
 #   make gallery         build and run the widget gallery
-#   make test            build and run every autotest
+#   make test            build and run every autotest (the Python bindings' pytest suite included)
+#   make python          build the Python bindings (PyQt5; PyQt6 with QT=6) into $(BUILD)/python/site
+#   make python-example  run the Python example application on the bindings of $(BUILD)
 #   make test-sanitize   the autotests in an ASan/UBSan build
 #   make test-valgrind   the autotests under valgrind memcheck
 #   make test-coinstall  install the Qt 5 and the Qt 6 build into one prefix and
@@ -47,8 +49,9 @@ ifneq ($(shell command -v ccache),)
 QT_FLAGS     += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 endif
 GALLERY_ARGS ?=
+EXAMPLE_ARGS ?=
 
-.PHONY: all deps deps-extra configure build gallery test test-sanitize test-valgrind docs translations check-windows fuzz fuzz-long clean \
+.PHONY: all deps deps-extra configure build gallery test python python-example test-sanitize test-valgrind docs translations check-windows fuzz fuzz-long clean \
         test-coinstall reuse bench-build bench bench-callgrind bench-smoke
 
 all: build
@@ -72,6 +75,16 @@ gallery: build
 
 test: build
 	ctest --test-dir $(BUILD) -LE memcheck --output-on-failure -j $(JOBS)
+
+# The bindings are part of the normal build; this target builds only them (and
+# the library they wrap). They run with Debian's interpreter and PyQt.
+PYTHON ?= /usr/bin/python3
+
+python: configure
+	cmake --build $(BUILD) -j $(JOBS) --target python
+
+python-example: python
+	PYTHONPATH=$(CURDIR)/$(BUILD)/python/site RILO_PYQT=PyQt$(QT) $(PYTHON) examples/python/supply_panel.py $(EXAMPLE_ARGS)
 
 $(BUILD_ASAN)/build.ninja: | deps-extra
 	cmake -S . -B $(BUILD_ASAN) -G Ninja -DRILO_WIDGET_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug $(QT_FLAGS) $(CMAKE_FLAGS)

@@ -6,7 +6,9 @@
 #
 #   scripts/install-deps.sh           what `make gallery` and `make test` need,
 #                                     with QT=6 too: Qt 5 and Qt 6 (the consumer
-#                                     checks install both builds side by side)
+#                                     checks install both builds side by side),
+#                                     and for the Python bindings Debian's python3,
+#                                     SIP, PyQt5, PyQt6 and pytest
 #   scripts/install-deps.sh --extra   also sanitizers, valgrind, the fuzzer, the
 #                                     Windows cross compiler, Doxygen, ImageMagick,
 #                                     xdotool (scripts/designer-screenshot.sh),
@@ -18,7 +20,9 @@ set -euo pipefail
 base=(cmake ninja-build g++ make pkg-config
       qtbase5-dev qtbase5-dev-tools libqt5test5 qttools5-dev qttools5-dev-tools
       fonts-dejavu-core fonts-wqy-microhei qttranslations5-l10n
-      qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n designer-qt6)
+      qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n designer-qt6
+      python3 python3-dev sip-tools python3-pyqtbuild python3-pytest
+      pyqt5-dev python3-pyqt5 pyqt6-dev python3-pyqt6)
 extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool reuse)
 
 wanted=("${base[@]}")

@@ -1,0 +1,64 @@
+# SPDX-FileCopyrightText: 2026 The librilo_widget authors
+# SPDX-License-Identifier: MIT
+"""The connection dialog works on the caller's Python VisaIOParam object: OK
+writes the form back into it, Cancel leaves only the interface change."""
+
+import pytest
+
+from conftest import QtCore, QtWidgets, RiloMeasure, RiloWidget
+
+Info, Serial = RiloMeasure.VisaIOInfo, RiloMeasure.VisaSerial
+
+
+def close_later(dialog, button):
+    """Presses OK or Cancel once the dialog runs its own event loop."""
+    def press():
+        box = dialog.findChild(QtWidgets.QDialogButtonBox, 'buttonBox')
+        box.button(button).click()
+    QtCore.QTimer.singleShot(0, press)
+
+
+def fill_lan_form(dialog):
+    dialog.findChild(QtWidgets.QRadioButton, 'rbLAN').click()
+    dialog.findChild(QtWidgets.QLineEdit, 'edtLANIP').setText('192.168.001.010')
+    dialog.findChild(QtWidgets.QComboBox, 'cbbLANMode').setCurrentIndex(1)
+    dialog.findChild(QtWidgets.QSpinBox, 'sbLANPort').setValue(4000)
+    dialog.findChild(QtWidgets.QComboBox, 'cbRS232Parity').setCurrentIndex(2)
+
+
+@pytest.mark.parametrize('button, expected', [
+    (QtWidgets.QDialogButtonBox.StandardButton.Ok,
+     dict(intfType=Info.IntfType.kTcpip, ipAddress='192.168.1.10', lanType=Info.LanType.kSOCKET,
+          port=4000, parity=Serial.Parity.kEven)),
+    # Checking another interface writes it at once; nothing else is written.
+    (QtWidgets.QDialogButtonBox.StandardButton.Cancel,
+     dict(intfType=Info.IntfType.kTcpip, ipAddress='', lanType=Info.LanType.kINSTR,
+          port=5025, parity=Serial.Parity.kNone)),
+])
+def test_dialog_writes_into_the_python_record(button, expected):
+    record = RiloMeasure.VisaIOParam(baudRate=19200)
+    dialog = RiloWidget.DlgDevChoose(record, ['192.168.1.10'])
+    fill_lan_form(dialog)
+    close_later(dialog, button)
+    result = dialog.exec()
+    assert result == (1 if button == QtWidgets.QDialogButtonBox.StandardButton.Ok else 0)
+    assert {name: getattr(record, name) for name in expected} == expected
+    assert record.baudRate == 19200
+    assert dialog.equipIOParam() is record
+
+
+def test_invalid_address_keeps_the_dialog_open_and_the_record_unchanged():
+    record = RiloMeasure.VisaIOParam(intfType=Info.IntfType.kTcpip, ipAddress='10.0.0.1')
+    dialog = RiloWidget.DlgDevChoose(record)
+    dialog.findChild(QtWidgets.QLineEdit, 'edtLANIP').setText('300.1.1.1')
+    boxes = []
+
+    def dismiss():
+        box = QtWidgets.QApplication.activeModalWidget()
+        boxes.append(type(box).__name__)
+        box.close()
+    QtCore.QTimer.singleShot(0, dismiss)
+    dialog.accept()
+    assert boxes == ['QMessageBox']
+    assert record.ipAddress == '10.0.0.1'
+    assert dialog.result() == 0  # not accepted
