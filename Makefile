@@ -47,6 +47,10 @@ QT_FLAGS     := -DRILO_WIDGET_QT_MAJOR=$(QT)
 # ccache, where installed, makes rebuilds in fresh folders (CI, QT=6) cheap.
 ifneq ($(shell command -v ccache),)
 QT_FLAGS     += -DCMAKE_CXX_COMPILER_LAUNCHER=ccache
+# Paths relative to the checkout, so that a fresh clone elsewhere reuses the
+# cache that another checkout filled.
+export CCACHE_BASEDIR := $(CURDIR)
+export CCACHE_NOHASHDIR := 1
 endif
 GALLERY_ARGS ?=
 EXAMPLE_ARGS ?=
