@@ -19,18 +19,18 @@ from sipbuild import UserException
 
 
 def _pyqt_bindings_dir(package):
-    spec = importlib.util.find_spec(package)
-    if spec is None or not spec.submodule_search_locations:
+    found = importlib.util.find_spec(package)
+    if found is None or not found.submodule_search_locations:
         raise UserException(
             "{} is not installed for this interpreter; on Debian install "
             "python3-{} and {}-dev".format(package, package.lower(), package.lower()))
-    for location in spec.submodule_search_locations:
+    for location in found.submodule_search_locations:
         candidate = os.path.join(location, 'bindings')
         if os.path.isfile(os.path.join(candidate, 'QtCore', 'QtCoremod.sip')):
             return candidate
     raise UserException(
         "{}'s .sip files are missing (looked in {}); on Debian install "
-        "{}-dev".format(package, ', '.join(spec.submodule_search_locations),
+        "{}-dev".format(package, ', '.join(found.submodule_search_locations),
                         package.lower()))
 
 
