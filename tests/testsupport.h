@@ -4,6 +4,7 @@
 // Small helpers shared by the autotests.
 #pragma once
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColor>
 #include <QFont>
@@ -60,6 +61,14 @@ inline QVector<int> positionOf(const QGridLayout *grid, const QWidget *widget)
 {
     const int index = grid ? grid->indexOf(const_cast<QWidget *>(widget)) : -1;
     return index < 0 ? QVector<int>() : positionOf(grid, grid->itemAt(index));
+}
+
+// What an assistive technology reads for a widget: the text its accessible
+// interface gives, not what the widget stores.
+inline QString spoken(QWidget *widget, QAccessible::Text text = QAccessible::Name)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);
+    return iface ? iface->text(text) : QString();
 }
 
 } // namespace rilotest
