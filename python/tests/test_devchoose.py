@@ -10,14 +10,6 @@ from conftest import QtCore, QtWidgets, RiloMeasure, RiloWidget
 Info, Serial = RiloMeasure.VisaIOInfo, RiloMeasure.VisaSerial
 
 
-def close_later(dialog, button):
-    """Presses OK or Cancel once the dialog runs its own event loop."""
-    def press():
-        box = dialog.findChild(QtWidgets.QDialogButtonBox, 'buttonBox')
-        box.button(button).click()
-    QtCore.QTimer.singleShot(0, press)
-
-
 def fill_lan_form(dialog):
     dialog.findChild(QtWidgets.QRadioButton, 'rbLAN').click()
     dialog.findChild(QtWidgets.QLineEdit, 'edtLANIP').setText('192.168.001.010')
@@ -39,12 +31,11 @@ def test_dialog_writes_into_the_python_record(button, expected):
     record = RiloMeasure.VisaIOParam(baudRate=19200)
     dialog = RiloWidget.DlgDevChoose(record, ['192.168.1.10'])
     fill_lan_form(dialog)
-    close_later(dialog, button)
-    result = dialog.exec()
-    assert result == (1 if button == QtWidgets.QDialogButtonBox.StandardButton.Ok else 0)
+    # OK or Cancel, pressed once the dialog runs its own event loop.
+    QtCore.QTimer.singleShot(0, lambda: dialog.findChild(QtWidgets.QDialogButtonBox, 'buttonBox').button(button).click())
+    assert dialog.exec() == (1 if button == QtWidgets.QDialogButtonBox.StandardButton.Ok else 0)
     assert {name: getattr(record, name) for name in expected} == expected
-    assert record.baudRate == 19200
-    assert dialog.equipIOParam() is record
+    assert record.baudRate == 19200 and dialog.equipIOParam() is record
 
 
 def test_invalid_address_keeps_the_dialog_open_and_the_record_unchanged():
@@ -52,13 +43,7 @@ def test_invalid_address_keeps_the_dialog_open_and_the_record_unchanged():
     dialog = RiloWidget.DlgDevChoose(record)
     dialog.findChild(QtWidgets.QLineEdit, 'edtLANIP').setText('300.1.1.1')
     boxes = []
-
-    def dismiss():
-        box = QtWidgets.QApplication.activeModalWidget()
-        boxes.append(type(box).__name__)
-        box.close()
-    QtCore.QTimer.singleShot(0, dismiss)
+    QtCore.QTimer.singleShot(0, lambda: boxes.append(QtWidgets.QApplication.activeModalWidget()) or boxes[0].close())
     dialog.accept()
-    assert boxes == ['QMessageBox']
-    assert record.ipAddress == '10.0.0.1'
-    assert dialog.result() == 0  # not accepted
+    assert [type(box).__name__ for box in boxes] == ['QMessageBox']
+    assert record.ipAddress == '10.0.0.1' and dialog.result() == 0  # not accepted

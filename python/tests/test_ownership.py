@@ -11,8 +11,6 @@ import pytest
 
 from conftest import QtWidgets, RiloMeasure, RiloWidget, flush_deletes, sip
 
-S = RiloWidget.AbstractStateWidget
-
 
 def destroyed_flag(obj):
     seen = []
@@ -20,43 +18,30 @@ def destroyed_flag(obj):
     return seen
 
 
-@pytest.mark.parametrize('hand_over', ['add', 'insert', 'parent'])
-def test_widget_handed_to_a_box_outlives_its_python_name(hand_over):
+@pytest.mark.parametrize('hand_over', [
+    lambda box: box.add(RiloWidget.StateLabel('kept')),
+    lambda box: box.insert(0, RiloWidget.StateLabel('kept')),
+    lambda box: box.add(RiloWidget.StateLabel('kept', parent=box)),  # made with its parent, kept there
+])
+def test_widget_handed_to_a_box_lives_and_dies_with_the_box(hand_over):
     box = RiloWidget.StateWidgetBox()
-    if hand_over == 'add':
-        box.add(RiloWidget.StateLabel('kept'))
-    elif hand_over == 'insert':
-        box.insert(0, RiloWidget.StateLabel('kept'))
-    else:
-        # A widget made with a parent belongs to it, and add() keeps it there.
-        box.add(RiloWidget.StateLabel('kept', parent=box))
-    gc.collect()
-    label = box.widget(0)
-    assert label.text() == 'kept'
-    del label
+    hand_over(box)
     gc.collect()
     assert box.widget(0).text() == 'kept'
     seen = destroyed_flag(box.widget(0))
-    del box
     gc.collect()
-    assert seen == [True]
-
-
-def test_box_deletes_its_widgets_and_python_sees_it():
-    box = RiloWidget.StateWidgetBox()
-    label = RiloWidget.StateLabel('x')
-    box.add(label)
+    assert box.widget(0).text() == 'kept' and seen == []
+    label = box.widget(0)
     box.deleteLater()
     del box
     flush_deletes()
-    assert sip.isdeleted(label)
+    assert seen == [True] and sip.isdeleted(label)
     with pytest.raises(RuntimeError):
         label.text()
 
 
 def test_widget_moved_between_boxes_belongs_to_the_last_one():
-    first, second = RiloWidget.StateWidgetBox(), RiloWidget.StateWidgetBox()
-    label = RiloWidget.StateLabel('m')
+    first, second, label = RiloWidget.StateWidgetBox(), RiloWidget.StateWidgetBox(), RiloWidget.StateLabel('m')
     first.add(label)
     second.add(label)
     assert (first.count(), second.count()) == (0, 1)
@@ -69,50 +54,30 @@ def test_widget_moved_between_boxes_belongs_to_the_last_one():
 
 
 def test_frame_owns_content_and_deletes_the_replaced_one_later():
-    old = QtWidgets.QLabel('old')
-    frame = RiloWidget.StandardStateWidget(old)
-    del old
+    frame = RiloWidget.StandardStateWidget(QtWidgets.QLabel('old'))
     gc.collect()
     old = frame.content()
-    assert old.text() == 'old'
     frame.setContent(QtWidgets.QLabel('new'))
     gc.collect()
-    assert frame.content().text() == 'new'
-    assert not sip.isdeleted(old)
+    assert (old.text(), frame.content().text()) == ('old', 'new')
     flush_deletes()
     assert sip.isdeleted(old)
     frame.setContent(None)
     assert frame.content() is None
 
 
-def test_python_owned_widget_is_deleted_once_when_python_lets_go():
-    label = RiloWidget.StateLabel('free')
-    seen = destroyed_flag(label)
-    del label
+@pytest.mark.parametrize('make, owned_by_python', [
+    (lambda parent: RiloWidget.StateLabel('free'), True),
+    (lambda parent: RiloWidget.CheckButtonDialog.makeButton('b', 3), True),
+    (lambda parent: RiloWidget.CheckButtonAndSpinBoxDialog.makeInstance([RiloWidget.DialogButtonParam('a', 1)], 1), True),
+    (lambda parent: RiloWidget.CheckButtonAndSpinBoxDialog.makeInstance([RiloWidget.DialogButtonParam('a', 1)], 1, parent), False),
+])
+def test_made_objects_belong_to_python_or_their_parent(make, owned_by_python):
+    parent = QtWidgets.QWidget()
+    seen = destroyed_flag(make(parent))
     gc.collect()
-    assert seen == [True]
-
-
-@pytest.mark.parametrize('with_parent', [False, True])
-def test_make_instance_belongs_to_parent_or_python(with_parent):
-    parent = QtWidgets.QWidget() if with_parent else None
-    dialog = RiloWidget.CheckButtonAndSpinBoxDialog.makeInstance(
-        [RiloWidget.DialogButtonParam('a', 1)], 1, parent)
-    seen = destroyed_flag(dialog)
-    del dialog
-    gc.collect()
-    assert seen == ([] if with_parent else [True])
-    if with_parent:
-        del parent
-        gc.collect()
-        assert seen == [True]
-
-
-def test_made_button_belongs_to_python():
-    button = RiloWidget.CheckButtonDialog.makeButton('b', 3)
-    assert button.parent() is None and button.property('UserData') == 3
-    seen = destroyed_flag(button)
-    del button
+    assert seen == ([True] if owned_by_python else [])
+    del parent
     gc.collect()
     assert seen == [True]
 
@@ -128,15 +93,12 @@ def test_widgets_created_by_the_library_come_with_their_own_classes():
 
 
 def test_dialog_keeps_the_python_record_alive_while_it_lives():
-    # The dialog holds the only reference to the record it writes into.
     record = RiloMeasure.VisaIOParam(port=77, ipAddress='10.0.0.1')
     alive = weakref.ref(record)
     dialog = RiloWidget.DlgDevChoose(record)
-    del record
+    del record  # the dialog holds the only reference to the record it writes into
     gc.collect()
-    assert alive() is not None
-    assert dialog.equipIOParam() is alive()
-    assert (alive().port, alive().ipAddress) == (77, '10.0.0.1')
+    assert dialog.equipIOParam() is alive() and (alive().port, alive().ipAddress) == (77, '10.0.0.1')
     del dialog
     gc.collect()
     assert alive() is None

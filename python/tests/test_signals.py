@@ -1,39 +1,33 @@
 # SPDX-FileCopyrightText: 2026 The librilo_widget authors
 # SPDX-License-Identifier: MIT
-"""The library's signals reach Python slots with Python values, and signals
-emitted from Python reach C++ and Python receivers."""
+"""The library's signals reach Python slots with Python values, signals
+emitted from Python reach receivers, and Python values round-trip."""
 
 import pytest
 
-from conftest import QtCore, QtWidgets, RiloWidget
+from conftest import QtWidgets, RiloWidget
 
 
 @pytest.mark.parametrize('checked, emitted', [(True, [True]), (False, [])])
 def test_ccheckbox_toggled_carries_a_bool(checked, emitted):
-    box = RiloWidget.CCheckbox()
-    seen = []
+    box, seen = RiloWidget.CCheckbox(), []
     box.toggled.connect(seen.append)
     box.setChecked(checked)
     assert seen == emitted
 
 
 def test_param_dialog_signal_gives_the_python_button():
-    dialog = RiloWidget.CheckButtonDialog_([RiloWidget.DialogButtonParam('2 A', 2.0),
-                                            RiloWidget.DialogButtonParam('5 A', 5.0)])
-    seen = []
+    dialog = RiloWidget.CheckButtonDialog_([RiloWidget.DialogButtonParam('2 A', 2.0), RiloWidget.DialogButtonParam('5 A', 5.0)])
+    seen, buttons = [], dialog.findChildren(QtWidgets.QPushButton)
     dialog.buttonClicked.connect(seen.append)
-    buttons = dialog.findChildren(QtWidgets.QPushButton)
     buttons[1].click()
-    assert seen == [buttons[1]] and isinstance(seen[0], QtWidgets.QPushButton)
-    assert seen[0].property('UserData') == 5.0
+    assert seen == [buttons[1]] and seen[0].property('UserData') == 5.0
 
 
 def test_signals_emitted_from_python_reach_receivers():
-    window = RiloWidget.EquipmentWindow(RiloWidget.EquipmentInfo(model='A'))
-    combo = RiloWidget.CComboBox()
-    got = []
+    window, combo, got = RiloWidget.EquipmentWindow(RiloWidget.EquipmentInfo(model='A')), RiloWidget.CComboBox(), []
     window.opened.connect(lambda info: got.append(info.model))
-    window.closed.connect(lambda info: got.append(info))
+    window.closed.connect(got.append)
     combo.mySignal.connect(lambda: got.append('mySignal'))
     window.opened.emit(RiloWidget.EquipmentInfo(model='B'))
     window.closed.emit(None)
@@ -44,11 +38,9 @@ def test_signals_emitted_from_python_reach_receivers():
 
 
 def test_python_values_round_trip_through_a_dialog():
-    dialog = RiloWidget.CheckButtonAndSpinBoxDialog.makeInstance(
-        [RiloWidget.DialogButtonParam('x', {'key': [1, 2]})], 1)
+    dialog = RiloWidget.CheckButtonAndSpinBoxDialog.makeInstance([RiloWidget.DialogButtonParam('x', {'key': [1, 2]})], 1)
     assert dialog.checked() is None
     dialog.setCheck({'key': [1, 2]})
-    assert dialog.checked() == {'key': [1, 2]}
     dialog.setValueRange(-5.0, 5.0)
     dialog.setValue(-2.25)
-    assert dialog.value() == -2.25
+    assert (dialog.checked(), dialog.value()) == ({'key': [1, 2]}, -2.25)
