@@ -35,11 +35,9 @@ LoggingFrame, LoggingBox = logging(RiloWidget.StandardStateWidget), logging(Rilo
 def test_box_calls_python_overrides_depth_first():
     log = []
     outer, inner = LoggingBox('outer', log), LoggingBox('inner', log)
-    inner.add(LoggingFrame('a', log))
-    inner.add(LoggingFrame('b', log))
-    outer.add(inner)
-    outer.add(LoggingFrame('c', log))
-    del inner
+    for box, child in ((inner, LoggingFrame('a', log)), (inner, LoggingFrame('b', log)), (outer, inner), (outer, LoggingFrame('c', log))):
+        box.add(child)
+    del inner, box, child
     gc.collect()
     log.clear()
     outer.setState(S.State.kActive, True)
@@ -120,20 +118,18 @@ def test_python_reimplementations_of_qt_virtuals_are_used():
 
 
 def test_cpp_plugin_loaded_by_qt_comes_to_python_as_iequipment():
-    loader = QtCore.QPluginLoader(os.environ['RILO_EQUIPMENT_PLUGIN'])
-    plugin = loader.instance()
-    assert isinstance(plugin, RiloWidget.IEquipment), loader.errorString()
+    plugin = QtCore.QPluginLoader(os.environ['RILO_EQUIPMENT_PLUGIN']).instance()
+    assert isinstance(plugin, RiloWidget.IEquipment)
     (model,) = plugin.models()
     assert model.name() == 'SPS-3005' and [v.key for v in model.viewInfos()] == ['front-panel']
     # The C++ plug-in sorted the history; Python gets the entries newest first.
     assert [u.version for u in model.updateInfos()] == ['1.10', '1.2', '1.0']
-    assert plugin.createWindow(RiloWidget.EquipmentInfo(model='unknown')) is None
-    assert plugin.createWindow(None) is None
+    assert plugin.createWindow(RiloWidget.EquipmentInfo(model='unknown')) is None and plugin.createWindow(None) is None
     window = plugin.createWindow(RiloWidget.EquipmentInfo(model='SPS-3005'))
     assert isinstance(window, RiloWidget.EquipmentWindow) and window.equipment().model == 'SPS-3005'
     seen = []
     window.destroyed.connect(lambda: seen.append(True))
-    del window
+    del window  # Python owns what the C++ plug-in made
     gc.collect()
     assert seen == [True]
 
@@ -146,8 +142,6 @@ def test_python_plugin_subclass_implements_the_pure_virtuals():
         def createWindow(self, equipment, parent=None):
             return RiloWidget.EquipmentWindow(equipment, parent)
 
-    plugin = Plugin()
-    assert [m.name() for m in plugin.models()] == ['PY-1']
-    assert plugin.create('any', '') is None
+    assert [m.name() for m in Plugin().models()] == ['PY-1'] and Plugin().create('any', '') is None
     with pytest.raises(TypeError):
         RiloWidget.IEquipment()
