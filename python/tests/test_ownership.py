@@ -42,8 +42,7 @@ def test_widget_handed_to_a_box_lives_and_dies_with_the_box(hand_over):
 
 def test_widget_moved_between_boxes_belongs_to_the_last_one():
     first, second, label = RiloWidget.StateWidgetBox(), RiloWidget.StateWidgetBox(), RiloWidget.StateLabel('m')
-    first.add(label)
-    second.add(label)
+    first.add(label), second.add(label)
     assert (first.count(), second.count()) == (0, 1)
     del first
     gc.collect()
@@ -84,10 +83,8 @@ def test_made_objects_belong_to_python_or_their_parent(make, owned_by_python):
 
 def test_widgets_created_by_the_library_come_with_their_own_classes():
     panel = RiloWidget.PowerSupplyLCD(2, 3, 1)
-    assert type(panel.measure()) is RiloWidget.StateWidgetBox
-    assert type(panel.measureWidget(2)) is RiloWidget.ValueWidget
-    assert type(panel.headerWidget(1)) is RiloWidget.StateLabel
-    assert type(panel.measureWidget(0).valueWidget().label()) is QtWidgets.QLabel
+    assert [type(w) for w in (panel.measure(), panel.measureWidget(2), panel.headerWidget(1), panel.measureWidget(0).valueWidget().label())] \
+        == [RiloWidget.StateWidgetBox, RiloWidget.ValueWidget, RiloWidget.StateLabel, QtWidgets.QLabel]
     found = RiloWidget.WidgetHelper.getChildren(panel, ['rilo::widget::measure::ValueWidget'], True)
     assert [type(w) for w in found] == [RiloWidget.ValueWidget] * 3
 
