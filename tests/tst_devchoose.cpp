@@ -333,8 +333,9 @@ private Q_SLOTS:
     }
 
     // Retranslating puts the form's own title and address back: the user's
-    // address, where the cursor stands in it, and a title the host set stay.
-    void languageChangeKeepsUserAndHostTexts()
+    // address, where the cursor stands in it, and a title the host set stay;
+    // then the event goes on to QDialog.
+    void changeEventKeepsUserAndHostTextsAndReachesQDialog()
     {
         VisaIOParam param;
         DlgDevChoose dialog(param, {}), titled(param, {});
@@ -342,23 +343,16 @@ private Q_SLOTS:
         auto *address = dialog.findChild<QLineEdit *>(QStringLiteral("edtLANIP"));
         address->setText(QStringLiteral("10.0.0.099"));
         address->setCursorPosition(3);
-        QEvent languageChange(QEvent::LanguageChange);
+        QEvent languageChange(QEvent::LanguageChange), fontChange(QEvent::FontChange);
         for (int round = 0; round < 2; ++round) {
             QApplication::sendEvent(&dialog, &languageChange);
             QApplication::sendEvent(&titled, &languageChange);
             QCOMPARE(QStringList({dialog.windowTitle(), titled.windowTitle(), address->text()}).join('|')
                          + QString::number(address->cursorPosition()), QStringLiteral("Port Type|Bench supply|10.0.0.0993"));
         }
-    }
-
-    // QDialog's (QWidget's) own handling of a change event: a font change redoes the layout.
-    void changeEventReachesQDialog()
-    {
-        VisaIOParam param;
-        DlgDevChoose dialog(param, {});
+        // The event reaches QDialog (QWidget), whose handling of a font change redoes the layout.
         dialog.layout()->activate();
-        QVERIFY(!dialog.layout()->activate()); // nothing left to redo
-        QEvent fontChange(QEvent::FontChange);
+        QVERIFY(!dialog.layout()->activate());
         QApplication::sendEvent(&dialog, &fontChange);
         QVERIFY(dialog.layout()->activate());
     }
