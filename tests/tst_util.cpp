@@ -147,9 +147,10 @@ private Q_SLOTS:
         QWidget other; // a native window that is not flashed
         QPointer<QWidget> window = widget == "null" ? nullptr : new QWidget;
         QString handle = QStringLiteral("-");
-        requests.clear(), alerts.clear(), other.winId();
+        requests.clear(), alerts.clear();
         {
             WindowFlash flash(window, widget == "platform" ? nullptr : this);
+            other.winId(); // made after the flashed one, so that it comes first in QGuiApplication::allWindows()
             if (window)
                 handle = QString::number(window->internalWinId()); // made at construction
             QVERIFY(handle != "0" && requests.isEmpty() && alerts.isEmpty());
