@@ -6,6 +6,7 @@
 #include "flagpanel_p.h"
 #include "util/accessibletext_p.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -30,6 +31,18 @@ bool isExistingFlag(int index, int count)
 bool isClearedFlag(const QWidget *flag)
 {
     return flag->isHidden() && flag->testAttribute(Qt::WA_WState_ExplicitShowHide);
+}
+
+// Takes back the polish request that Qt posted when the panel made \a part,
+// as long as the panel itself is not polished yet: the panel's own request,
+// posted before, polishes its children with it, so the part's request could
+// only find it polished already. Left behind, every request makes the part's
+// destructor scan the application's whole event queue, which made taking
+// down a panel of many flags grow with the square of its size.
+void dropPolishRequest(const QWidget *panel, QWidget *part)
+{
+    if (!panel->testAttribute(Qt::WA_WState_Polished))
+        QCoreApplication::removePostedEvents(part, QEvent::PolishRequest);
 }
 
 } // namespace
@@ -68,6 +81,7 @@ void FlagPanelPrivate::appendFlag(QWidget *panel, QWidget *flag)
     // Right of every flag already there. (An empty grid reports one column, so
     // the first flag lands in column 1; the empty column 0 takes no space.)
     flagLayout->addWidget(flag, 0, flagLayout->columnCount());
+    dropPolishRequest(panel, flag);
     // A flag on its way out no longer counts for assistive technology: its
     // entry goes before the widget's own destructor runs, so no accessible
     // interface is made for it any more. The panel is the context: once it is
@@ -180,6 +194,7 @@ FlagPanel::FlagPanel(FlagPanelPrivate *d, QWidget *parent)
     setFrameShadow(QFrame::Sunken);
 
     this->d->splitLine = new QFrame(this);
+    dropPolishRequest(this, this->d->splitLine);
     this->d->splitLine->setFrameShape(QFrame::HLine);
     this->d->splitLine->setFrameShadow(QFrame::Plain);
     this->d->splitLine->setLineWidth(1);
@@ -214,6 +229,7 @@ void FlagPanel::setTitle(const QString &title)
     // a label the host deleted is not made again.
     if (!d->titleLabel && !d->titleMade && d->mainLayout) {
         d->titleLabel = new QLabel(title, this);
+        dropPolishRequest(this, d->titleLabel);
         d->titleLabel->setAlignment(Qt::AlignCenter);
         d->mainLayout->addWidget(d->titleLabel, 0, 0);
         d->titleMade = true;
