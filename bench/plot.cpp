@@ -1,8 +1,10 @@
 // SPDX-FileCopyrightText: 2026 The librilo_widget authors
 // SPDX-License-Identifier: MIT
 
-// Draws the time-against-M curves of a benchmark CSV into a PNG: one chart per
-// scenario, ours and the baseline, both axes logarithmic.
+// Draws the wall-clock time-against-M curves of a benchmark CSV into a PNG: one
+// chart per scenario, ours and the baseline, both axes logarithmic. Each title
+// says that it shows wall-clock time; the instruction counts
+// (bench/callgrind.sh) are a table of their own.
 //
 //   rilo-bench-plot <results.csv> <out.png>
 
@@ -37,7 +39,8 @@ void drawChart(QPainter &p, const QRectF &area, const QString &title, const QStr
 {
     const QRectF plot = area.adjusted(62, 30, -14, -40);
     p.setPen(Qt::black);
-    p.drawText(area.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop, title);
+    p.drawText(area.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
+               title + QStringLiteral(" (wall clock)"));
 
     double lo = 1e300, hi = 0;
     int minX = 1 << 30, maxX = 0;

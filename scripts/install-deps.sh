@@ -18,9 +18,9 @@
 set -euo pipefail
 
 base=(cmake ninja-build g++ make pkg-config
-      qtbase5-dev qtbase5-dev-tools libqt5test5 qttools5-dev qttools5-dev-tools
+      qtbase5-dev qtbase5-dev-tools qtbase5-private-dev libqt5test5 qttools5-dev qttools5-dev-tools
       fonts-dejavu-core fonts-wqy-microhei qttranslations5-l10n
-      qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n designer-qt6
+      qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n designer-qt6
       python3 python3-dev sip-tools python3-pyqtbuild python3-pytest
       pyqt5-dev python3-pyqt5 pyqt6-dev python3-pyqt6)
 extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool reuse)

@@ -11,6 +11,9 @@
 
 #include <QAccessible>
 #include <QBoxLayout>
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMetaEnum>
@@ -181,6 +184,7 @@ private slots:
     void stateLabelShowsEnabledColors();
     void accessibleNameFollowsTextUnlessHostNamedIt();
     void accessibleDescriptionFollowsFlags();
+    void accessibleChangesReachAListenerOnly();
 
     // state widget box
     void parentOnlyConstructorsMakeChildren();
@@ -781,6 +785,64 @@ void TestState::accessibleDescriptionFollowsFlags()
     box.add(label);
     box.setState(AbstractStateWidget::kEnabled, true);
     QCOMPARE(rilotest::spoken(label, QAccessible::Description), QStringLiteral("inactive, enabled"));
+}
+
+namespace {
+
+// The accessibility events delivered while the test listens.
+QList<std::pair<QObject *, QAccessible::Event>> heardEvents;
+
+void hearEvent(QAccessibleEvent *event)
+{
+    heardEvents.append({event->object(), event->type()});
+}
+
+// Switches accessibility on or off as a screen reader would, through the
+// platform (as Qt's own accessibility tests do).
+void setAccessibilityActive(bool active)
+{
+    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(active);
+}
+
+} // namespace
+
+void TestState::accessibleChangesReachAListenerOnly()
+{
+    heardEvents.clear();
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&hearEvent);
+    StateLabel label(QStringLiteral("CH1"));
+    StandardStateWidget frame;
+    const auto heard = [&](QObject *object, QAccessible::Event type) {
+        return heardEvents.contains(std::make_pair(object, type));
+    };
+
+    // Nobody listens: no change event, and no accessible interface made to send one.
+    label.setText(QStringLiteral("CH2"));
+    frame.setState(AbstractStateWidget::kActive, true);
+    QVERIFY(!heard(&label, QAccessible::NameChanged));
+    QVERIFY(!heard(&frame, QAccessible::DescriptionChanged));
+
+    setAccessibilityActive(true);
+    QVERIFY(QAccessible::isActive());
+    label.setText(QStringLiteral("CH3"));
+    frame.setState(AbstractStateWidget::kEnabled, true);
+    const bool nameHeard = heard(&label, QAccessible::NameChanged);
+    const bool descriptionHeard = heard(&frame, QAccessible::DescriptionChanged);
+    // A host's own texts do not change with ours, so nothing is announced.
+    heardEvents.clear();
+    label.setAccessibleName(QStringLiteral("Channel"));
+    frame.setAccessibleDescription(QStringLiteral("Relay"));
+    heardEvents.clear();
+    label.setText(QStringLiteral("CH4"));
+    frame.setState(AbstractStateWidget::kActive, false);
+    const bool hostTextsQuiet = !heard(&label, QAccessible::NameChanged) && !heard(&frame, QAccessible::DescriptionChanged);
+    setAccessibilityActive(false);
+    QAccessible::installUpdateHandler(previous);
+
+    QVERIFY(nameHeard);
+    QVERIFY(descriptionHeard);
+    QVERIFY(hostTextsQuiet);
+    QCOMPARE(rilotest::spoken(&label), QStringLiteral("Channel"));
 }
 
 // -------------------------------------------------------- state widget box

@@ -118,9 +118,16 @@ public:
 
     /*!
      * The text that describes \a states to assistive technology, such as
-     * "active, enabled". Once the flags have changed, a state widget's
-     * accessibleDescription() is this text, unless the host has set a
-     * description of its own, which is never overwritten.
+     * "active, enabled". Once the flags have changed, this text (in the
+     * language of the moment) is the description a state widget's accessible
+     * interface gives, unless the host has set an accessibleDescription() of
+     * its own; an empty one hands the description back.
+     *
+     * The text is put together when an assistive technology asks for it, not
+     * stored on the widget: the first state widget constructed installs the
+     * state widgets' accessible interface factory (QAccessible::installFactory(),
+     * which keeps it once). A change of the text is announced
+     * (QAccessible::DescriptionChanged) only while accessibility is active.
      */
     static QString describeStates(States states);
 

@@ -42,10 +42,14 @@ class FlagPanelStatePrivate;
  * ("on, off, on"). Hidden flags and empty texts are left out. Each flag is an
  * accessible child of its own with the same words as its name, so a screen
  * reader that walks the panel hears every flag. A name or description the
- * host has set on the panel itself is never overwritten. The description
- * is rebuilt only when what the visible flags say changes, so setting the
- * same values again costs nothing extra, and a flag appended at the right
- * end only adds its words, so building a panel of many flags stays linear.
+ * host has set with setAccessibleName() or setAccessibleDescription() wins;
+ * an empty one hands the text back to the panel. These texts are put
+ * together when an assistive technology asks for them, never stored on the
+ * widgets: the first panel constructed installs the flag panels' accessible
+ * interface factory (QAccessible::installFactory(), which keeps it once).
+ * Changes are announced only while accessibility is active, and only when
+ * what the visible flags say changes, so setting the same values again costs
+ * nothing extra.
  *
  * The host can reach every part through findChild() or layout() and may
  * delete it; a part that is gone stays gone and the panel goes on without

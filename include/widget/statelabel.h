@@ -52,8 +52,10 @@ public:
     /*! The label's text. */
     QString text() const;
     /*!
-     * Sets the label's text. The state label's accessible name follows the
-     * text, unless the host has set a name of its own.
+     * Sets the label's text. The state label's accessible name is the text,
+     * read when an assistive technology asks (see
+     * AbstractStateWidget::describeStates() for the factory that makes this
+     * so), unless the host has set an accessibleName() of its own.
      */
     void setText(const QString &text);
     /*!

@@ -29,8 +29,11 @@ class ValueWidgetPrivate;
  * formatted. State and colour calls reach the box and both labels.
  *
  * For assistive technology the widget's accessible name reads value and unit
- * together ("12.000 V") and follows every change, unless the host has set a
- * name of its own.
+ * together ("12.000 V") and follows every change, unless the host has set an
+ * accessibleName() of its own. The name is put together when an assistive
+ * technology asks: the first ValueWidget constructed installs the readouts'
+ * accessible interface factory (QAccessible::installFactory(), which keeps it
+ * once), and a change is announced only while accessibility is active.
  *
  * Both labels belong to the box and can be reached by the host: once one has
  * been deleted or taken out of the box, its accessor returns null, its text

@@ -4,7 +4,9 @@
 #include <widget/flagpanel.h>
 
 #include "flagpanel_p.h"
+#include "util/accessibletext_p.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 
@@ -15,10 +17,6 @@ namespace {
 
 const char kSplitLineStyle[] = "border-style:none;background-color:%1";
 const char kStateFlagStyle[] = "border-width: 0px; border-radius: 2px;background-color:%1";
-
-// From this length on (characters) an appended flag's words are added to the
-// accessible description in place instead of into a copy.
-constexpr int kInPlaceDescription = 2048;
 
 // True when index names a flag that exists; anything else appends, negative
 // indices included, so that no value handed to a panel is lost.
@@ -35,20 +33,40 @@ bool isClearedFlag(const QWidget *flag)
     return flag->isHidden() && flag->testAttribute(Qt::WA_WState_ExplicitShowHide);
 }
 
+// Takes back the polish request that Qt posted when the panel made \a part,
+// as long as the panel itself is not polished yet: the panel's own request,
+// posted before, polishes its children with it, so the part's request could
+// only find it polished already. Left behind, every request makes the part's
+// destructor scan the application's whole event queue, which made taking
+// down a panel of many flags grow with the square of its size.
+void dropPolishRequest(const QWidget *panel, QWidget *part)
+{
+    if (!panel->testAttribute(Qt::WA_WState_Polished))
+        QCoreApplication::removePostedEvents(part, QEvent::PolishRequest);
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
 // FlagPanelPrivate: what the panel tells assistive technology
 
+namespace {
+
+// The panel's record; the member is protected, reachable through a subclass.
+struct PanelAccess : FlagPanel
+{
+    static FlagPanelPrivate *record(FlagPanel *panel) { return panel->*(&PanelAccess::d); }
+};
+
+} // namespace
+
 void FlagPanelPrivate::titleChanged(QWidget *panel, const QString &title)
 {
-    // A name that differs from the one we gave last is the host's own.
-    const QString current = panel->accessibleName();
-    if (!current.isEmpty() && current != ourName)
+    if (title == ourName)
         return;
     ourName = title;
-    if (current != title)
-        panel->setAccessibleName(title);
+    if (panel->accessibleName().isEmpty())
+        AccessibleText::notify(panel, QAccessible::NameChanged);
 }
 
 QWidget *FlagPanelPrivate::flag(int index) const
@@ -58,92 +76,110 @@ QWidget *FlagPanelPrivate::flag(int index) const
 
 void FlagPanelPrivate::appendFlag(QWidget *panel, QWidget *flag)
 {
+    const int index = flags.size();
     flags.append(flag);
     // Right of every flag already there. (An empty grid reports one column, so
     // the first flag lands in column 1; the empty column 0 takes no space.)
     flagLayout->addWidget(flag, 0, flagLayout->columnCount());
-    // The panel is the context: once it is gone, so is the connection. The
-    // panel deletes its flags before its record.
-    QObject::connect(flag, &QObject::destroyed, panel, [this] { descriptionStale = true; });
+    dropPolishRequest(panel, flag);
+    // A flag on its way out no longer counts for assistive technology: its
+    // entry goes before the widget's own destructor runs, so no accessible
+    // interface is made for it any more. The panel is the context: once it is
+    // gone, so is the connection. The panel deletes its flags before its record.
+    QObject::connect(flag, &QObject::destroyed, panel, [this, index] {
+        if (index < flags.size())
+            flags[index] = nullptr;
+    });
 }
 
 void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden,
                                bool appended)
 {
+    Q_UNUSED(appended) // the description is put together when asked, appended or not
     QWidget *const target = flag(index);
     if (!target)
         return;
     while (flagSpeech.size() < flags.size())
         flagSpeech.append(QString());
-    const QString previous = flagSpeech.at(index);
-    if (nameFlag) {
-        const QString name = target->accessibleName();
-        if ((name.isEmpty() || name == previous) && name != speech)
-            target->setAccessibleName(speech);
-    }
     // Panels are updated several times a second with mostly the same values:
     // an unchanged flag that was visible already changes nothing for a
-    // screen reader, so leave the description (and its change event) alone.
-    if (speech == previous && !wasHidden)
+    // screen reader.
+    if (speech == flagSpeech.at(index) && !wasHidden)
         return;
+    const bool nameChanged = speech != flagSpeech.at(index);
     flagSpeech[index] = speech;
-    // A flag appended at the right end adds its words at the end of the
-    // description, as long as the description is ours and up to date;
-    // rebuilding it for every flag would make a long panel quadratic.
-    // (No copy of the current description is kept here: it would stop the
-    // append from working in place.)
-    if (appended && !descriptionStale && index == flags.size() - 1
-        && panel->accessibleDescription() == ourDescription) {
-        if (speech.isEmpty())
-            return;
-        appendToDescription(panel, speech);
-        return;
-    }
+    if (nameFlag && nameChanged && target->accessibleName().isEmpty())
+        AccessibleText::notify(target, QAccessible::NameChanged);
     updateDescription(panel);
-}
-
-void FlagPanelPrivate::appendToDescription(QWidget *panel, const QString &speech)
-{
-    if (ourDescription.isEmpty()) {
-        ourDescription = speech;
-        panel->setAccessibleDescription(ourDescription);
-        return;
-    }
-    // The panel holds a copy of ourDescription, so appending to it would copy
-    // the whole text each time: quadratic for a long row of flags. A long
-    // text is therefore taken back from the panel for the moment of the
-    // append, which then happens in place. That costs one more change event;
-    // an accessibility listener that reads the description during that event
-    // finds it empty, and the full text follows at once.
-    QString text = ourDescription;
-    if (text.size() > kInPlaceDescription) {
-        ourDescription.clear();
-        panel->setAccessibleDescription(QString());
-    }
-    text.append(QLatin1String(", "));
-    text.append(speech);
-    ourDescription = text;
-    panel->setAccessibleDescription(text);
 }
 
 void FlagPanelPrivate::updateDescription(QWidget *panel)
 {
-    const QString current = panel->accessibleDescription();
-    if (!current.isEmpty() && current != ourDescription)
-        return;
-    descriptionStale = false;
-    QStringList visible;
+    if (panel->accessibleDescription().isEmpty())
+        AccessibleText::notify(panel, QAccessible::DescriptionChanged);
+}
+
+QString FlagPanelPrivate::description() const
+{
+    QString text;
     for (int i = 0; i < flags.size(); ++i) {
         const QWidget *flag = flags.at(i).data();
         const QString speech = flagSpeech.value(i);
         // An empty text flag has nothing to say; leaving it out spares the
         // listener a bare comma. A flag the host deleted says nothing.
-        if (flag && !isClearedFlag(flag) && !speech.isEmpty())
-            visible.append(speech);
+        if (!flag || isClearedFlag(flag) || speech.isEmpty())
+            continue;
+        if (!text.isEmpty())
+            text.append(QLatin1String(", "));
+        text.append(speech);
     }
-    ourDescription = visible.join(QLatin1String(", "));
-    if (current != ourDescription)
-        panel->setAccessibleDescription(ourDescription);
+    return text;
+}
+
+QAccessibleInterface *FlagPanelPrivate::accessibleInterface(const QString &className, QObject *object)
+{
+    if (className == QLatin1String(FlagPanelText::staticMetaObject.className())
+        || className == QLatin1String(FlagPanelState::staticMetaObject.className())
+        || className == QLatin1String(FlagPanel::staticMetaObject.className())) {
+        auto *panel = qobject_cast<FlagPanel *>(object);
+        // A QFrame, which Qt presents as a border.
+        return panel ? new AccessibleText(panel, QAccessible::Border, &panelText) : nullptr;
+    }
+    // A lamp is a plain QWidget: it is one of ours while a lamp panel lists it.
+    if (className != QLatin1String(QWidget::staticMetaObject.className()) || !object->isWidgetType())
+        return nullptr;
+    auto *lamp = static_cast<QWidget *>(object);
+    return lampIndex(lamp) >= 0 ? new AccessibleText(lamp, QAccessible::Client, &lampText) : nullptr;
+}
+
+int FlagPanelPrivate::lampIndex(QWidget *lamp)
+{
+    auto *panel = qobject_cast<FlagPanelState *>(lamp->parentWidget());
+    const FlagPanelPrivate *d = panel ? PanelAccess::record(panel) : nullptr;
+    for (int i = 0; d && i < d->flags.size(); ++i) {
+        if (d->flags.at(i).data() == lamp)
+            return i;
+    }
+    return -1;
+}
+
+QString FlagPanelPrivate::panelText(QWidget *widget, QAccessible::Text text)
+{
+    auto *panel = qobject_cast<FlagPanel *>(widget);
+    const FlagPanelPrivate *d = panel ? PanelAccess::record(panel) : nullptr;
+    if (!d)
+        return QString();
+    if (text == QAccessible::Name)
+        return d->ourName;
+    return text == QAccessible::Description ? d->description() : QString();
+}
+
+QString FlagPanelPrivate::lampText(QWidget *widget, QAccessible::Text text)
+{
+    const int index = text == QAccessible::Name ? lampIndex(widget) : -1;
+    if (index < 0)
+        return QString();
+    return PanelAccess::record(static_cast<FlagPanel *>(widget->parentWidget()))->flagSpeech.value(index);
 }
 
 // ---------------------------------------------------------------------------
@@ -153,10 +189,12 @@ FlagPanel::FlagPanel(FlagPanelPrivate *d, QWidget *parent)
     : QFrame(parent, Qt::WindowFlags())
     , d(d ? d : new FlagPanelPrivate)
 {
+    AccessibleText::install(&FlagPanelPrivate::accessibleInterface);
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
 
     this->d->splitLine = new QFrame(this);
+    dropPolishRequest(this, this->d->splitLine);
     this->d->splitLine->setFrameShape(QFrame::HLine);
     this->d->splitLine->setFrameShadow(QFrame::Plain);
     this->d->splitLine->setLineWidth(1);
@@ -191,6 +229,7 @@ void FlagPanel::setTitle(const QString &title)
     // a label the host deleted is not made again.
     if (!d->titleLabel && !d->titleMade && d->mainLayout) {
         d->titleLabel = new QLabel(title, this);
+        dropPolishRequest(this, d->titleLabel);
         d->titleLabel->setAlignment(Qt::AlignCenter);
         d->mainLayout->addWidget(d->titleLabel, 0, 0);
         d->titleMade = true;

@@ -4,6 +4,7 @@
 // Private records of the flag panels.
 #pragma once
 
+#include <QAccessible>
 #include <QColor>
 #include <QFrame>
 #include <QGridLayout>
@@ -35,38 +36,44 @@ public:
 
     // Assistive technology. A lamp speaks only through its colour, so every
     // flag also has a text ("on", "off", or the label's own text) and the
-    // panel's accessible description lists those of the visible flags.
+    // panel's accessible description lists those of the visible flags. The
+    // texts are put together when an assistive technology asks
+    // (accessibleInterface()); nothing is stored on the widgets.
     QStringList flagSpeech;          // what each flag says, by index
-    QString ourName;                 // the accessible name the panel gave itself last
-    QString ourDescription;          // the accessible description it gave itself last
-    // Set when the host deletes a flag: ourDescription may still list it, so
-    // the next change rebuilds the description instead of extending it.
-    bool descriptionStale = false;
+    QString ourName;                 // the title: the panel's accessible name
 
-    // The panel's accessible name follows its title unless the host named it.
+    // The title changed: tells a listener, unless the host named the panel.
     void titleChanged(QWidget *panel, const QString &title);
     // Records what the flag at index now says after setFlag() set and showed
-    // it. nameFlag: give the flag widget that text as its accessible name
+    // it, and tells a listener when that changes what the panel says.
+    // nameFlag: the flag widget is a lamp, whose accessible name is that text
     // (labels speak their text already). wasHidden: the flag was hidden
-    // before this call. Updates the description only when what the visible
-    // flags say has changed.
-    // appended: the flag was created by this call, at the right end. An
-    // appended flag extends the description (constant time, so that building
-    // a long panel stays linear) instead of rebuilding it.
+    // before this call. appended: the flag was created by this call (the
+    // description is put together when asked, so it needs nothing more).
     void flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden,
                  bool appended = false);
     // The flag at index, or null when there is none or the host deleted it.
     QWidget *flag(int index) const;
     // Puts a new flag at the right end of the flag row and the list, and
-    // watches it so that a deletion by the host marks the description stale.
+    // watches it so that a flag the host deletes leaves the list at once.
     // The caller checks first that the flag row still exists.
     void appendFlag(QWidget *panel, QWidget *flag);
-    // Adds the words of an appended flag at the end of our description, in
-    // amortised constant time.
-    void appendToDescription(QWidget *panel, const QString &speech);
-    // Rebuilds the panel's accessible description from the visible flags,
-    // unless the host has given the panel a description of its own.
+    // What the visible flags say, joined with ", ".
+    QString description() const;
+    // Tells a listener that the description changed, unless the host has
+    // given the panel a description of its own.
     void updateDescription(QWidget *panel);
+
+    // The flag panels' accessible interfaces (see util/accessibletext_p.h):
+    // the panels by their class names, and every plain QWidget that a lamp
+    // panel lists as a lamp. Installed by every panel's constructor.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
+    // The index of lamp in its lamp panel, -1 when it is none.
+    static int lampIndex(QWidget *lamp);
+    // A panel's name is its title, its description what the flags say.
+    static QString panelText(QWidget *widget, QAccessible::Text text);
+    // A lamp's name is "on" or "off", after its value.
+    static QString lampText(QWidget *widget, QAccessible::Text text);
 
 private:
     Q_DISABLE_COPY(FlagPanelPrivate)

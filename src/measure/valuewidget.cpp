@@ -6,7 +6,9 @@
 #include <widget/statelabel.h>
 
 #include "valuewidgetprivate.h"
+#include "state/abstractstatewidgetprivate.h"
 #include "state/standardstatewidgetprivate.h"
+#include "util/accessibletext_p.h"
 
 namespace rilo {
 namespace widget {
@@ -17,21 +19,33 @@ QString ValueWidgetPrivate::accessibleName(const QString &value, const QString &
     return unit.isEmpty() ? value : value + QLatin1Char(' ') + unit;
 }
 
-void ValueWidgetPrivate::updateAccessibleName(ValueWidget *q)
+void ValueWidgetPrivate::nameChanged(ValueWidget *q)
 {
-    // The accessible name reads "12.000 V", unless the host has named the
-    // widget itself (then its name differs from the one we gave it last).
-    const QString current = q->accessibleName();
-    if (!current.isEmpty() && current != ourName)
-        return;
-    ourName = accessibleName(q->value(), q->unit());
-    q->setAccessibleName(ourName);
+    if (q->accessibleName().isEmpty())
+        AccessibleText::notify(q, QAccessible::NameChanged);
+}
+
+QAccessibleInterface *ValueWidgetPrivate::accessibleInterface(const QString &className, QObject *object)
+{
+    if (className != QLatin1String(ValueWidget::staticMetaObject.className()))
+        return nullptr;
+    auto *widget = qobject_cast<ValueWidget *>(object);
+    return widget ? new AccessibleText(widget, QAccessible::Client, &accessibleText) : nullptr;
+}
+
+QString ValueWidgetPrivate::accessibleText(QWidget *widget, QAccessible::Text text)
+{
+    const auto *valueWidget = qobject_cast<ValueWidget *>(widget);
+    if (text == QAccessible::Name && valueWidget)
+        return accessibleName(valueWidget->value(), valueWidget->unit());
+    return AbstractStateWidgetPrivate::accessibleText(widget, text);
 }
 
 ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
     : StateWidgetBox(QBoxLayout::LeftToRight, parent, flags)
     , d(new ValueWidgetPrivate)
 {
+    AccessibleText::install(&ValueWidgetPrivate::accessibleInterface);
     setBorderWidth(0);
     d->valueWidget = new StateLabel(QStringLiteral("0.000"), 9, Qt::AlignRight | Qt::AlignVCenter, nullptr,
                                     Qt::WindowFlags());
@@ -41,7 +55,6 @@ ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
     StandardStateWidgetPrivate::settle(d->unitWidget);
     add(d->valueWidget);
     add(d->unitWidget);
-    d->updateAccessibleName(this);
     setStretch(0, 5);
     setStretch(1, 1);
 }
@@ -71,8 +84,10 @@ void ValueWidget::setValue(const QString &value)
     StateLabel *label = valueWidget();
     if (!label)
         return;
+    const bool changed = label->text() != value;
     label->setText(value);
-    d->updateAccessibleName(this);
+    if (changed)
+        ValueWidgetPrivate::nameChanged(this);
 }
 
 QString ValueWidget::unit() const
@@ -86,8 +101,10 @@ void ValueWidget::setUnit(const QString &unit)
     StateLabel *label = unitWidget();
     if (!label)
         return;
+    const bool changed = label->text() != unit;
     label->setText(unit);
-    d->updateAccessibleName(this);
+    if (changed)
+        ValueWidgetPrivate::nameChanged(this);
 }
 
 } // namespace measure

@@ -3,7 +3,11 @@
 
 #include <widget/abstractstatewidget.h>
 
+#include <widget/statelabel.h>
+#include <widget/statewidgetbox.h>
+
 #include "abstractstatewidgetprivate.h"
+#include "util/accessibletext_p.h"
 
 #include <QPointer>
 
@@ -38,6 +42,7 @@ AbstractStateWidget::AbstractStateWidget(QWidget *parent, Qt::WindowFlags flags)
     : QWidget(parent, flags)
     , d(new AbstractStateWidgetPrivate)
 {
+    AccessibleText::install(&AbstractStateWidgetPrivate::accessibleInterface);
 }
 
 AbstractStateWidget::~AbstractStateWidget() = default;
@@ -176,14 +181,39 @@ QString AbstractStateWidget::describeStates(States states)
 void AbstractStateWidgetPrivate::storeStates(AbstractStateWidget *q, AbstractStateWidget::States next)
 {
     // Colour alone tells a screen reader nothing: the accessible description
-    // follows the flags, unless the host has given the widget one of its own.
-    // A description that differs from the one we set last is the host's.
-    const QString description = q->accessibleDescription();
-    if (description.isEmpty() || description == ourDescription) {
-        ourDescription = AbstractStateWidget::describeStates(next);
-        q->setAccessibleDescription(ourDescription);
-    }
+    // follows the flags (accessibleText()), unless the host has given the
+    // widget a description of its own. A listener hears of the change.
+    const bool wordsChange = !described || (next & AbstractStateWidget::kAll) != (states & AbstractStateWidget::kAll);
+    described = true;
     states = next;
+    if (wordsChange && q->accessibleDescription().isEmpty())
+        AccessibleText::notify(q, QAccessible::DescriptionChanged);
+}
+
+QAccessibleInterface *AbstractStateWidgetPrivate::accessibleInterface(const QString &className, QObject *object)
+{
+    // Only the exact class names: a host's subclass with a meta-object of its
+    // own is asked for first, under its own name, so a factory the host
+    // installed for it wins.
+    if (className != QLatin1String(StateLabel::staticMetaObject.className())
+        && className != QLatin1String(StandardStateWidget::staticMetaObject.className())
+        && className != QLatin1String(StateWidgetBox::staticMetaObject.className())
+        && className != QLatin1String(AbstractStateWidget::staticMetaObject.className()))
+        return nullptr;
+    auto *widget = qobject_cast<AbstractStateWidget *>(object);
+    return widget ? new AccessibleText(widget, QAccessible::Client, &accessibleText) : nullptr;
+}
+
+QString AbstractStateWidgetPrivate::accessibleText(QWidget *widget, QAccessible::Text text)
+{
+    if (text == QAccessible::Name) {
+        const auto *label = qobject_cast<StateLabel *>(widget);
+        return label ? label->text() : QString();
+    }
+    auto *stateWidget = qobject_cast<AbstractStateWidget *>(widget);
+    if (text != QAccessible::Description || !stateWidget || !stateWidget->d->described)
+        return QString();
+    return AbstractStateWidget::describeStates(stateWidget->d->states);
 }
 
 std::pair<QColor, QColor> AbstractStateWidget::color(State state, bool on) const

@@ -6,6 +6,7 @@
 
 #include <widget/abstractstatewidget.h>
 
+#include <QAccessible>
 #include <QList>
 #include <QString>
 
@@ -60,6 +61,15 @@ public:
                     bool on);
     void storeStates(AbstractStateWidget *q, AbstractStateWidget::States states);
 
+    // The state family's accessible interfaces (see util/accessibletext_p.h):
+    // answers for the state widgets' own class names, nothing else. Installed
+    // by every state widget's constructor.
+    static QAccessibleInterface *accessibleInterface(const QString &className, QObject *object);
+    // What a state widget says when asked: a StateLabel's name is its text;
+    // the description of any state widget describes its flags once they have
+    // changed (describeStates()), in the language of the moment.
+    static QString accessibleText(QWidget *widget, QAccessible::Text text);
+
     static constexpr int kMaxRounds = 8;
     static constexpr int kMaxKept = 16;
 
@@ -68,9 +78,8 @@ public:
     std::pair<QColor, QColor> activeOffColor;
     std::pair<QColor, QColor> enabledOnColor;
     std::pair<QColor, QColor> enabledOffColor;
-    // The accessible description this widget gave itself last; shares its
-    // text with the widget's description, so it costs no copy.
-    QString ourDescription;
+    // The flags have changed once: from then on the widget describes them.
+    bool described = false;
 
     int callDepth = 0;     // state and colour calls on the stack
     bool draining = false; // the outermost call is making the kept calls

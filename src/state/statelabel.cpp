@@ -4,6 +4,7 @@
 #include <widget/statelabel.h>
 
 #include "standardstatewidgetprivate.h"
+#include "util/accessibletext_p.h"
 
 #include <QLabel>
 
@@ -52,12 +53,12 @@ void StateLabel::setText(const QString &text)
     QLabel *label = this->label();
     if (!label)
         return;
-    // The accessible name follows the text, unless the host has named the
-    // widget itself.
-    const QString name = accessibleName();
-    if (name.isEmpty() || name == label->text())
-        setAccessibleName(text);
+    // The accessible name is the text, unless the host has named the widget
+    // itself; a listener hears of the change.
+    const bool changed = text != label->text();
     label->setText(text);
+    if (changed && accessibleName().isEmpty())
+        AccessibleText::notify(this, QAccessible::NameChanged);
 }
 
 void StateLabel::setPointSize(int pointSize)
