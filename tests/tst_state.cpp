@@ -28,18 +28,13 @@ class Spy : public Base
 public:
     template <typename... Args>
     explicit Spy(const QString &name, Log *log, Args &&...args) : Base(std::forward<Args>(args)...), name(name), log(log) {}
-    void render() override
-    {
-        ++renders;
-        log ? log->append(name) : void();
-        Base::render();
+    void render() override {
+        ++renders; log ? log->append(name) : void(); Base::render();
         if (const auto h = hook) // a copy: the hook may delete this widget
             h(this);
     }
-    void setState(W::State state, bool on) override
-    {
-        log ? log->append(QStringLiteral("setState:") + name) : void();
-        Base::setState(state, on);
+    void setState(W::State state, bool on) override {
+        log ? log->append(QStringLiteral("setState:") + name) : void(); Base::setState(state, on);
     }
     QString name; Log *log; int renders = 0; std::function<void(Spy *)> hook;
 };
@@ -50,6 +45,10 @@ using HostAction = std::function<void(StandardStateWidget *frame, QWidget *targe
 using Hook = std::function<void(Label *self, StateWidgetBox *box, Label *sibling)>;
 Q_DECLARE_METATYPE(HostAction)
 Q_DECLARE_METATYPE(Hook)
+#define HOST(name, ...) QTest::newRow(name) << HostAction([]([[maybe_unused]] StandardStateWidget *frame, \
+    [[maybe_unused]] QWidget *target, [[maybe_unused]] StateWidgetBox *other) { __VA_ARGS__; })
+#define HOOK(name, ...) QTest::newRow(name) << Hook([]([[maybe_unused]] Label *self, \
+    [[maybe_unused]] StateWidgetBox *box, [[maybe_unused]] Label *sibling) { __VA_ARGS__; })
 
 namespace {
 
@@ -122,8 +121,8 @@ private slots:
 
 void TestState::interfaceFacts_data() {
     QTest::addColumn<QString>("actual"); QTest::addColumn<QString>("expected");
-    const auto row = [](const char *name, const QString &actual, const char *expected) {
-        QTest::newRow(name) << actual << QString::fromUtf8(expected);
+    const auto row = [](const char *name, const QString &actual, const QString &expected) {
+        QTest::newRow(name) << actual << expected;
     };
     const auto keys = [](const char *name) {
         const QMetaEnum e = W::staticMetaObject.enumerator(W::staticMetaObject.indexOfEnumerator(name));
@@ -132,7 +131,12 @@ void TestState::interfaceFacts_data() {
             out += QStringLiteral(" %1=%2").arg(QLatin1String(e.key(i))).arg(e.value(i));
         return out;
     };
-    const auto pair = [](const Pair &p) -> QString { return p.first.name(QColor::HexArgb) + '/' + p.second.name(); };
+    const auto pairs = [](W *w) -> QString {
+        QString out;
+        for (auto [state, on] : {std::pair(W::kActive, true), {W::kActive, false}, {W::kEnabled, true}, {W::kEnabled, false}})
+            out += w->color(state, on).first.name(QColor::HexArgb) + '/' + w->color(state, on).second.name() + ' ';
+        return out + QString::number(w->states());
+    };
     const auto label = [](StateLabel *l) {
         return QStringLiteral("%1pt m%2 a%3 '%4'").arg(l->label()->font().pointSize()).arg(l->label()->margin())
             .arg(int(l->label()->alignment()), 0, 16).arg(l->text());
@@ -141,24 +145,21 @@ void TestState::interfaceFacts_data() {
         return QStringLiteral("dir%1 m%2 s%3 n%4").arg(boxLayoutOf(b)->direction())
             .arg(boxLayoutOf(b)->contentsMargins().top()).arg(boxLayoutOf(b)->spacing()).arg(b->count());
     };
-    row("AbstractStateWidget", W::staticMetaObject.className(), "rilo::widget::AbstractStateWidget");
-    row("StandardStateWidget", StandardStateWidget::staticMetaObject.className(), "rilo::widget::StandardStateWidget");
-    row("StateLabel", StateLabel::staticMetaObject.className(), "rilo::widget::StateLabel");
-    row("StateWidgetBox", StateWidgetBox::staticMetaObject.className(), "rilo::widget::StateWidgetBox");
+    for (auto [mo, name] : {std::pair(&W::staticMetaObject, "AbstractStateWidget"), {&StateLabel::staticMetaObject, "StateLabel"},
+                            {&StandardStateWidget::staticMetaObject, "StandardStateWidget"},
+                            {&StateWidgetBox::staticMetaObject, "StateWidgetBox"}})
+        row(name, QLatin1String(mo->className()), QStringLiteral("rilo::widget::") + QLatin1String(name));
     row("State", keys("State"), "enum kNone=0 kActive=1 kEnabled=2 kAll=3");
     row("States", keys("States"), "flag kNone=0 kActive=1 kEnabled=2 kAll=3"); StandardStateWidget w;
-    row("default active on", pair(w.color(W::kActive, true)), "#ffff7a00/#ffffff");
-    row("default active off", pair(w.color(W::kActive, false)), "#ff353538/#ffffff");
-    row("default enabled on", pair(w.color(W::kEnabled, true)), "#ff353538/#ffffff");
-    row("default enabled off", pair(w.color(W::kEnabled, false)), "#ff353538/#ffffff");
+    row("defaults", pairs(&w), "#ffff7a00/#ffffff #ff353538/#ffffff #ff353538/#ffffff #ff353538/#ffffff 0");
     row("null content", QStringLiteral("%1 %2%3").arg(w.content()->metaObject()->className())
         .arg(w.autoFillBackground()).arg(w.content()->autoFillBackground()), "QWidget 11");
     row("describe none", W::describeStates(W::kNone), "inactive, not enabled");
     row("describe active", W::describeStates(W::kActive), "active, not enabled");
     row("describe enabled", W::describeStates(W::kEnabled), "inactive, enabled");
     row("describe all and unknown bits", W::describeStates(States(7)), "active, enabled");
-    StateLabel made(QStringLiteral("0.000"), 11, Qt::AlignRight);
-    row("state label as given", label(&made), "11pt m2 a2 '0.000'"); QWidget parent;
+    StateLabel made(QStringLiteral("0.000"), 11, Qt::AlignRight); QWidget parent;
+    row("state label as given", label(&made), "11pt m2 a2 '0.000'");
     row("state label for forms", label(new StateLabel(&parent)), "9pt m2 a81 ''");
     StateWidgetBox column(QBoxLayout::TopToBottom); row("box as given", box(&column), "dir2 m3 s3 n0");
     row("box for forms", box(new StateWidgetBox(&parent)), "dir0 m3 s3 n0");
@@ -170,65 +171,49 @@ void TestState::interfaceFacts() {
 }
 
 void TestState::flagCallsRenderOnlyOnChange_data() {
-    QTest::addColumn<int>("initial");
-    QTest::addColumn<int>("state"); // setState()'s flag, or setStates()' value when on is -1
-    QTest::addColumn<int>("on");    // 1 set, 0 clear, -1 setStates()
-    QTest::addColumn<int>("expected");
-    QTest::addColumn<int>("renders"); QTest::newRow("set active on none") << 0 << 1 << 1 << 1 << 1;
-    QTest::newRow("set active again") << 1 << 1 << 1 << 1 << 0;
-    QTest::newRow("clear active on none") << 0 << 1 << 0 << 0 << 0;
-    QTest::newRow("set enabled already set") << 2 << 2 << 1 << 2 << 0;
-    QTest::newRow("set enabled keeps active") << 1 << 2 << 1 << 3 << 1;
-    QTest::newRow("clear enabled keeps active") << 3 << 2 << 0 << 1 << 1;
-    QTest::newRow("set all from active") << 1 << 3 << 1 << 3 << 1;
-    QTest::newRow("clear all from enabled") << 2 << 3 << 0 << 0 << 1;
-    QTest::newRow("set all on all") << 3 << 3 << 1 << 3 << 0; QTest::newRow("set none") << 1 << 0 << 1 << 1 << 0;
-    QTest::newRow("clear none") << 3 << 0 << 0 << 3 << 0;
-    QTest::newRow("states none to none") << 0 << 0 << -1 << 0 << 0;
-    QTest::newRow("states all to all") << 3 << 3 << -1 << 3 << 0;
-    QTest::newRow("states active to enabled") << 1 << 2 << -1 << 2 << 1;
-    QTest::newRow("states keep unknown bits") << 0 << 5 << -1 << 5 << 1;
+    // "flags before, call, flags after, renders"; +n: setState(n, true), -n: setState(n, false), =n: setStates(n)
+    QTest::addColumn<QString>("row");
+    for (const char *row : {"0 +1 1 1", "1 +1 1 0", "0 -1 0 0", "2 +2 2 0", "1 +2 3 1", "3 -2 1 1", "1 +3 3 1", "2 -3 0 1",
+                            "3 +3 3 0", "1 +0 1 0", "3 -0 3 0", "0 =0 0 0", "3 =3 3 0", "1 =2 2 1", "0 =5 5 1"})
+        QTest::newRow(row) << QString::fromLatin1(row);
 }
 
 void TestState::flagCallsRenderOnlyOnChange() {
-    QFETCH(int, initial); QFETCH(int, state); QFETCH(int, on); Frame w(QStringLiteral("w"), nullptr);
-    const QColor ordinary = QWidget().palette().color(QPalette::Window); w.setStates(States(initial));
+    QFETCH(QString, row);
+    const QStringList r = row.split(QLatin1Char(' ')); const int initial = r[0].toInt(), arg = r[1].mid(1).toInt();
+    Frame w(QStringLiteral("w"), nullptr); const QColor ordinary = QWidget().palette().color(QPalette::Window);
+    w.setStates(States(initial));
     if (!initial) // not rendered yet: the ordinary palette
         QVERIFY(w.palette().color(QPalette::Window) == ordinary && w.content()->palette().color(QPalette::Window) == ordinary);
-    useDistinctColors(&w); w.renders = 0; on < 0 ? w.setStates(States(state)) : w.setState(W::State(state), on);
-    QTEST(int(w.states()), "expected"); QTEST(w.renders, "renders"); verifyShowsFlags(&w);
+    useDistinctColors(&w); w.renders = 0;
+    r[1][0] == QLatin1Char('=') ? w.setStates(States(arg)) : w.setState(W::State(arg), r[1][0] == QLatin1Char('+'));
+    QCOMPARE(int(w.states()), r[2].toInt()); QCOMPARE(w.renders, r[3].toInt()); verifyShowsFlags(&w);
     QCOMPARE(w.color(W::kNone, true), paletteColors(&w)); // kNone and kAll read what the frame shows
     QCOMPARE(w.color(W::kAll, false), paletteColors(&w));
     QVERIFY(!w.color(W::State(4), true).first.isValid() && !w.color(W::State(-1), false).second.isValid());
     // Colour alone tells a screen reader nothing: the description follows the flags.
-    const bool changed = initial || w.renders;
-    QCOMPARE(rilotest::spoken(&w, QAccessible::Description), changed ? W::describeStates(w.states()) : QString());
+    QCOMPARE(rilotest::spoken(&w, QAccessible::Description), initial || w.renders ? W::describeStates(w.states()) : QString());
 }
 
 void TestState::setColorStoresPairsAndAlwaysRenders_data() {
-    QTest::addColumn<int>("state"); QTest::addColumn<bool>("on");
-    QTest::addColumn<QString>("changed"); // which of active on/off, enabled on/off change
-    QTest::newRow("active on") << 1 << true << "1000";
-    QTest::newRow("active off") << 1 << false << "0100"; QTest::newRow("enabled on") << 2 << true << "0010";
-    QTest::newRow("enabled off") << 2 << false << "0001"; QTest::newRow("all on") << 3 << true << "1010";
-    QTest::newRow("all off") << 3 << false << "0101"; QTest::newRow("none") << 0 << true << "0000";
-    QTest::newRow("unknown value") << 7 << true << "0000"; QTest::newRow("negative value") << -1 << false << "0000";
+    // "state on, which of active on/off and enabled on/off change"
+    QTest::addColumn<QString>("row");
+    for (const char *row : {"1 1 1000", "1 0 0100", "2 1 0010", "2 0 0001", "3 1 1010", "3 0 0101", "0 1 0000", "7 1 0000", "-1 0 0000"})
+        QTest::newRow(row) << QString::fromLatin1(row);
 }
 
 void TestState::setColorStoresPairsAndAlwaysRenders() {
-    QFETCH(int, state); QFETCH(bool, on); QFETCH(QString, changed); Frame w(QStringLiteral("w"), nullptr);
+    QFETCH(QString, row); const QStringList r = row.split(QLatin1Char(' ')); Frame w(QStringLiteral("w"), nullptr);
     const auto table = [&w] {
         return QVector<Pair>{w.color(W::kActive, true), w.color(W::kActive, false), w.color(W::kEnabled, true),
                              w.color(W::kEnabled, false)};
     };
-    const QVector<Pair> before = table();
-    const Pair pink{QColor(255, 0, 255), QColor(1, 2, 3)};
+    const QVector<Pair> before = table(); const Pair pink{QColor(255, 0, 255), QColor(1, 2, 3)};
     for (int renders = 1; renders <= 2; ++renders) { // the same pair again still renders
-        w.setColor(W::State(state), pink, on);
-        QCOMPARE(w.renders, renders);
+        w.setColor(W::State(r[0].toInt()), pink, r[1] == QLatin1String("1")); QCOMPARE(w.renders, renders);
     }
     for (int i = 0; i < 4; ++i)
-        QCOMPARE(table().at(i), changed.at(i) == QLatin1Char('1') ? pink : before.at(i));
+        QCOMPARE(table().at(i), r[2].at(i) == QLatin1Char('1') ? pink : before.at(i));
 }
 
 void TestState::renderOwnsColorsAGroupLeftToTheParent() {
@@ -315,8 +300,7 @@ void TestState::stateLabelDrawsTextInEnabledColors() {
     label.setColor(W::kEnabled, {kBlue, yellow}, true);
     label.setState(W::kAll, true); label.setBorderWidth(2); label.resize(120, 50); int yellowPixels = 0;
     const auto firstTextColumn = [&] {
-        yellowPixels = 0;
-        const QImage image = label.grab().toImage();
+        yellowPixels = 0; const QImage image = label.grab().toImage();
         if (image.pixelColor(0, 0) != kOrange || image.pixelColor(119, 49) != kOrange || image.pixelColor(2, 2) != kBlue)
             return -2; // ring or inside in the wrong colour
         for (int x = 2; x < 118; ++x) {
@@ -437,29 +421,17 @@ void TestState::boxPropagatesDepthFirst() {
 }
 
 void TestState::hostileHostsAreSurvived_data() {
-    // The host takes the label "target" from a box or from a state label.
-    QTest::addColumn<HostAction>("take");
-    QTest::addColumn<bool>("fromBox"); // else from a state label
-    QTest::addColumn<bool>("survives"); // the target outlives its first owner
-    const auto row = [](const char *name, bool fromBox, bool survives, HostAction take) {
-        QTest::newRow(name) << take << fromBox << survives;
-    };
-    row("box: widget deleted", true, false, [](StandardStateWidget *, QWidget *t, StateWidgetBox *) { delete t; });
-    row("box: widget re-parented", true, true, [](StandardStateWidget *, QWidget *t, StateWidgetBox *o) { t->setParent(o); });
-    row("box: widget moved to another box", true, true,
-        [](StandardStateWidget *, QWidget *t, StateWidgetBox *o) { o->add(static_cast<W *>(t)); });
-    row("label: deleted", false, false, [](StandardStateWidget *, QWidget *t, StateWidgetBox *) { delete t; });
-    row("label: replaced by a plain widget", false, false,
-        [](StandardStateWidget *f, QWidget *, StateWidgetBox *) { f->setContent(new QWidget); });
-    row("label: removed", false, false, [](StandardStateWidget *f, QWidget *, StateWidgetBox *) { f->setContent(nullptr); });
-    row("label: taken by another frame", false, true,
-        [](StandardStateWidget *, QWidget *t, StateWidgetBox *o) { o->setContent(t); });
-    row("label: replaced by a new label", false, false,
-        [](StandardStateWidget *f, QWidget *, StateWidgetBox *) { f->setContent(new QLabel); });
+    // The host takes "target" from a box (rows "box: ...") or the label from a state label.
+    QTest::addColumn<HostAction>("take"); QTest::addColumn<bool>("survives"); // the target outlives its first owner
+    HOST("box: widget deleted", delete target) << false; HOST("box: widget re-parented", target->setParent(other)) << true;
+    HOST("box: widget moved to another box", other->add(static_cast<W *>(target))) << true;
+    HOST("label: deleted", delete target) << false; HOST("label: replaced by a plain widget", frame->setContent(new QWidget)) << false;
+    HOST("label: removed", frame->setContent(nullptr)) << false; HOST("label: taken by another frame", other->setContent(target)) << true;
+    HOST("label: replaced by a new label", frame->setContent(new QLabel)) << false;
 }
 
 void TestState::hostileHostsAreSurvived() {
-    QFETCH(HostAction, take); QFETCH(bool, fromBox); StateWidgetBox other;
+    QFETCH(HostAction, take); const bool fromBox = QByteArray(QTest::currentDataTag()).startsWith("box"); StateWidgetBox other;
     auto box = std::make_unique<StateWidgetBox>(); auto *b = new StateLabel;
     auto label = std::make_unique<StateLabel>(QStringLiteral("first"));
     QPointer<QWidget> target = fromBox ? static_cast<QWidget *>(new StateLabel) : label->label();
@@ -514,13 +486,6 @@ void TestState::boxFollowsReplacedContent() {
     box.setState(W::kEnabled, true); QCOMPARE(fresh->states(), States(W::kEnabled));
 }
 
-// Rows of host actions on (a frame or box, a widget, a box elsewhere) and of
-// render() hooks on (the hooked label, its box, its sibling), short to write.
-#define HOST(name, ...) QTest::newRow(name) << HostAction([]([[maybe_unused]] StandardStateWidget *frame, \
-    [[maybe_unused]] QWidget *target, [[maybe_unused]] StateWidgetBox *other) { __VA_ARGS__; })
-#define HOOK(name, ...) QTest::newRow(name) << Hook([]([[maybe_unused]] Label *self, \
-    [[maybe_unused]] StateWidgetBox *box, [[maybe_unused]] Label *sibling) { __VA_ARGS__; })
-
 void TestState::callsFromRenderAreSafeAndBounded_data() {
     QTest::addColumn<Hook>("hook"); QTest::addColumn<bool>("once"); // the hook runs once, or at every render
     QTest::addColumn<int>("count");   // of the box afterwards; -1: the box is deleted
@@ -563,8 +528,7 @@ void TestState::callsFromRenderAreSafeAndBounded() {
     QTEST(box ? int(box->states()) : 0, "boxStates");
     for (int i = 0; box && i < box->count(); ++i) // whatever the hook did, every widget listed got the change
         QVERIFY(box->widget(i)->states().testFlag(W::kActive));
-    hooked ? void(hooked->hook = nullptr) : void();
-    delete sibling.data(); delete box.data();
+    hooked ? void(hooked->hook = nullptr) : void(); delete sibling.data(); delete box.data();
 }
 
 void TestState::cyclesAreRefused_data() {
