@@ -1,11 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The librilo_widget authors
 // SPDX-License-Identifier: MIT
 
-// The shortcuts that keep state changes fast must not show: a render that
-// finds nothing to change leaves palettes alone, a render after the host
-// touched a palette re-applies the state colours, the host's update state
-// survives, and what reaches the screen (the window's backing store, not a
-// fresh grab()) is what the flags say.
+// The shortcuts that keep state changes fast must not show in palettes, update states or on screen.
 #include "testsupport.h"
 
 #include <widget/powersupplylcd.h>
@@ -15,70 +11,53 @@
 #include <QLabel>
 #include <QScreen>
 
-using namespace rilo::widget;
-using rilo::widget::measure::PowerSupplyLCD;
-using W = AbstractStateWidget;
+using namespace rilo::widget; using rilo::widget::measure::PowerSupplyLCD; using W = AbstractStateWidget;
 
-namespace {
-
-// Counts the palette changes a widget receives.
-class PaletteSpy : public QObject
-{
-public:
+struct PaletteSpy : QObject { // counts the palette changes a widget receives
     explicit PaletteSpy(QWidget *watched) { watched->installEventFilter(this); }
     int changes = 0;
     bool eventFilter(QObject *, QEvent *event) override { changes += event->type() == QEvent::PaletteChange; return false; }
 };
 
-const QColor kOrange(0xFF, 0x7A, 0x00), kGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(Qt::blue), kYellow(Qt::yellow);
+static const QColor kOrange(0xFF, 0x7A, 0x00), kGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(Qt::blue), kYellow(Qt::yellow);
 
-bool paletteHolds(const QWidget *widget, const QColor &background, const QColor &text) {
-    for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        if (widget->palette().color(group, QPalette::Window) != background || widget->palette().color(group, QPalette::WindowText) != text)
-            return false;
-    return true;
+static bool paletteHolds(const QWidget *w, const QColor &background, const QColor &text) {
+    const auto holds = [&](auto g) { return w->palette().color(g, QPalette::Window) == background && w->palette().color(g, QPalette::WindowText) == text; };
+    return holds(QPalette::Active) && holds(QPalette::Inactive) && holds(QPalette::Disabled);
 }
 
 // One pixel of what the window last painted into its backing store, after the pending paints.
-QColor shownPixel(QWidget *window, const QPoint &at) {
-    for (int i = 0; i < 3; ++i)
-        QApplication::processEvents();
+static QColor shownPixel(QWidget *window, const QPoint &at) {
+    QApplication::processEvents(); QApplication::processEvents(); QApplication::processEvents();
     return window->screen()->grabWindow(window->winId()).toImage().pixelColor(at);
 }
 
-} // namespace
-
-class TestPerfContract : public QObject
-{
+class TestPerfContract : public QObject {
     Q_OBJECT
 
 private slots:
     void initTestCase() { rilotest::useTestFont(); }
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    void redundantRenderLeavesPalettesUntouched_data(); void redundantRenderLeavesPalettesUntouched();
+    void redundantRenderLeavesPalettesUntouched();
     void renderAfterHostChangedPaletteReappliesColors_data(); void renderAfterHostChangedPaletteReappliesColors();
     void repaintsAreHeldBackOnlyWhereCovered_data(); void repaintsAreHeldBackOnlyWhereCovered();
     void unshownPanelLeavesOnlyTheHostsPolishRequest();
 };
 
-void TestPerfContract::redundantRenderLeavesPalettesUntouched_data() {
-    QTest::addColumn<bool>("shown"); QTest::newRow("hidden") << false; QTest::newRow("shown") << true;
-}
-
 void TestPerfContract::redundantRenderLeavesPalettesUntouched() {
-    QFETCH(bool, shown); PowerSupplyLCD lcd(1, 2, 1); lcd.setVisible(shown);
-    lcd.setState(W::kEnabled, true);
-    StateLabel *value = lcd.measureWidget(1)->valueWidget();
-    PaletteSpy frameSpy(value), labelSpy(value->label()), panelSpy(&lcd);
-    const qint64 frameKey = value->palette().cacheKey(), labelKey = value->label()->palette().cacheKey();
-    lcd.render(); lcd.setState(W::kEnabled, true); value->render(); // nothing to change
-    QVERIFY(frameSpy.changes == 0 && labelSpy.changes == 0 && panelSpy.changes == 0);
-    QVERIFY(value->palette().cacheKey() == frameKey && value->label()->palette().cacheKey() == labelKey);
-    lcd.setState(W::kActive, true); // the ring colour changes, the enabled colours do not
-    QVERIFY(frameSpy.changes == 1 && labelSpy.changes == 0 && paletteHolds(value, kOrange, kWhite));
-    value->setColor(W::kEnabled, {kBlue, kYellow}, true);
-    QVERIFY(labelSpy.changes == 1 && value->updatesEnabled() && value->label()->updatesEnabled());
+    for (bool shown : {false, true}) {
+        PowerSupplyLCD lcd(1, 2, 1); lcd.setVisible(shown); lcd.setState(W::kEnabled, true);
+        StateLabel *value = lcd.measureWidget(1)->valueWidget(); PaletteSpy frameSpy(value), labelSpy(value->label()), panelSpy(&lcd);
+        const qint64 frameKey = value->palette().cacheKey(), labelKey = value->label()->palette().cacheKey();
+        lcd.render(); lcd.setState(W::kEnabled, true); value->render(); // nothing to change
+        QVERIFY(frameSpy.changes == 0 && labelSpy.changes == 0 && panelSpy.changes == 0);
+        QVERIFY(value->palette().cacheKey() == frameKey && value->label()->palette().cacheKey() == labelKey);
+        lcd.setState(W::kActive, true); // the ring colour changes, the enabled colours do not
+        QVERIFY(frameSpy.changes == 1 && labelSpy.changes == 0 && paletteHolds(value, kOrange, kWhite));
+        value->setColor(W::kEnabled, {kBlue, kYellow}, true);
+        QVERIFY(labelSpy.changes == 1 && value->updatesEnabled() && value->label()->updatesEnabled());
+    }
 }
 
 void TestPerfContract::renderAfterHostChangedPaletteReappliesColors_data() {
@@ -89,52 +68,41 @@ void TestPerfContract::renderAfterHostChangedPaletteReappliesColors_data() {
 }
 
 void TestPerfContract::renderAfterHostChangedPaletteReappliesColors() {
-    QFETCH(bool, frame); QFETCH(int, change);
-    StateLabel label(QStringLiteral("1.000")); label.setColor(W::kEnabled, {kBlue, kYellow}, true); label.setState(W::kAll, true);
+    QFETCH(bool, frame); QFETCH(int, change); StateLabel label(QStringLiteral("1.000")); label.setColor(W::kEnabled, {kBlue, kYellow}, true); label.setState(W::kAll, true);
     QWidget *widget = frame ? static_cast<QWidget *>(&label) : label.label();
-    const QColor background = frame ? kOrange : kBlue, text = frame ? kWhite : kYellow;
-    QPalette palette = widget->palette();
+    const QColor background = frame ? kOrange : kBlue, text = frame ? kWhite : kYellow; QPalette palette = widget->palette();
     const QPalette::ColorRole roles[] = {QPalette::Window, QPalette::WindowText, QPalette::Window, QPalette::Window, QPalette::Base};
     palette.setColor(change == 2 ? QPalette::Disabled : QPalette::All, roles[change], Qt::green);
-    widget->setPalette(change == 3 ? QPalette() : palette);
-    QCOMPARE(paletteHolds(widget, background, text), change == 4);
-    label.render();
-    QVERIFY(paletteHolds(widget, background, text));
+    widget->setPalette(change == 3 ? QPalette() : palette); QCOMPARE(paletteHolds(widget, background, text), change == 4);
+    label.render(); QVERIFY(paletteHolds(widget, background, text));
     QCOMPARE(widget->palette().color(QPalette::Base) == Qt::green, change == 4); // other roles are the host's
 }
 
 void TestPerfContract::repaintsAreHeldBackOnlyWhereCovered_data() {
-    // 0 the panel, 1 an inner box, 2 a label, 3 its QLabel: the host disabled its updates;
-    // 4, 5 none, with an inner ring of 0 or 2 pixels; 6 none, with a see-through label.
-    QTest::addColumn<int>("which");
-    for (auto [which, name] : {std::pair(0, "panel"), {1, "inner box"}, {2, "label frame"}, {3, "label content"},
-                               {4, "no ring inside"}, {5, "ring inside"}, {6, "see-through label"}})
-        QTest::newRow(name) << which;
+    QTest::addColumn<int>("which"); // 0-3: the host disabled the updates of one widget; 4-6: nothing disabled
+    int which = 0;
+    for (const char *name : {"panel", "inner box", "label frame", "label content", "no ring inside", "ring inside", "see-through label"})
+        QTest::newRow(name) << which++;
 }
 
 void TestPerfContract::repaintsAreHeldBackOnlyWhereCovered() {
-    QFETCH(int, which);
-    PowerSupplyLCD lcd(2, 3, 2); auto *row = lcd.measureWidget(1); StateLabel *value = row->valueWidget();
+    QFETCH(int, which); PowerSupplyLCD lcd(2, 3, 2); auto *row = lcd.measureWidget(1); StateLabel *value = row->valueWidget();
     row->setBorderWidth(which == 5 ? 2 : 0);
     lcd.resize(240, lcd.sizeHint().height()); lcd.show(); QVERIFY(QTest::qWaitForWindowExposed(&lcd)); lcd.render();
-    if (which == 6) // the label's inside lets its frame's background through
-        value->setColor(W::kEnabled, {QColor(0, 0, 0, 0), kWhite}, false);
+    which == 6 ? value->setColor(W::kEnabled, {QColor(0, 0, 0, 0), kWhite}, false) : void(); // a see-through inside
     QWidget *const targets[] = {&lcd, lcd.measure(), value, value->label()};
-    if (which < 4)
-        targets[which]->setUpdatesEnabled(false);
+    which < 4 ? targets[which]->setUpdatesEnabled(false) : void();
     const QPoint ring(1, 1), rowRing = row->mapTo(&lcd, QPoint()), inside = value->label()->mapTo(&lcd, QPoint(4, 4));
-    const bool paints = which >= 4;
+    const bool paints = which >= 4; // on screen as the flags say
     QVERIFY(!paints || (shownPixel(&lcd, ring) == kGrey && shownPixel(&lcd, inside) == kGrey));
     lcd.setState(W::kActive, true);
     QVERIFY(!paints || (shownPixel(&lcd, ring) == kOrange && shownPixel(&lcd, rowRing) == (which == 5 ? kOrange : kGrey)));
     QVERIFY(!paints || shownPixel(&lcd, inside) == (which == 6 ? kOrange : kGrey));
     lcd.setColor(W::kEnabled, {kBlue, kYellow}, false); lcd.setState(W::kActive, false);
     QVERIFY(!paints || (shownPixel(&lcd, ring) == kGrey && shownPixel(&lcd, rowRing) == (which == 5 ? kGrey : kBlue)));
-    // A fresh rendering agrees with what the window last painted.
-    QVERIFY(!paints || rilotest::pixelAt(&lcd, inside.x(), inside.y()) == shownPixel(&lcd, inside));
+    QVERIFY(!paints || rilotest::pixelAt(&lcd, inside.x(), inside.y()) == shownPixel(&lcd, inside)); // as a fresh rendering
     if (paints)
-        return;
-    // The host's choice stays; the widgets under it stop, the others keep updating.
+        return; // else the host's choice stays; the widgets under it stop, the others keep updating
     QVERIFY(!targets[which]->updatesEnabled() && (!value->label()->updatesEnabled() || which == 2));
     QVERIFY(lcd.footerWidget(0)->updatesEnabled() == (which != 0) && value->updatesEnabled() == (which == 3));
     targets[which]->setUpdatesEnabled(true);
@@ -142,15 +110,11 @@ void TestPerfContract::repaintsAreHeldBackOnlyWhereCovered() {
 }
 
 void TestPerfContract::unshownPanelLeavesOnlyTheHostsPolishRequest() {
-    // Every widget the panel makes for itself is polished at once and takes back
-    // the request Qt posted for it: left behind, each costs its widget's
-    // destructor a walk over the whole event queue. Only the host's panel has one.
-    QCoreApplication::sendPostedEvents();
-    PowerSupplyLCD panel(2, 3, 2);
-    const auto inner = panel.findChildren<QWidget *>();
-    QCOMPARE(inner.size(), 3 + 2 * 3 + 3 * 6 + 3 + 3); // boxes, captions, rows, contents
-    for (QWidget *w : inner)
-        QVERIFY2(w->testAttribute(Qt::WA_WState_Polished), w->metaObject()->className());
+    // The panel's own widgets are polished at once and take back Qt's request: left
+    // behind, each costs its widget's destructor a walk over the event queue.
+    QCoreApplication::sendPostedEvents(); PowerSupplyLCD panel(2, 3, 2); const auto inner = panel.findChildren<QWidget *>();
+    QCOMPARE(inner.size(), 3 + 2 * 3 + 3 * 6 + 3 + 3); // boxes, captions, rows and their contents
+    QVERIFY(std::all_of(inner.begin(), inner.end(), [](QWidget *w) { return w->testAttribute(Qt::WA_WState_Polished); }));
     struct RequestSpy : QObject {
         QList<QObject *> receivers;
         bool eventFilter(QObject *o, QEvent *e) override { e->type() == QEvent::PolishRequest ? void(receivers << o) : void(); return false; }
