@@ -133,9 +133,8 @@ void TestMeasure::partsTakenByTheHostAreLetGo() {
     QFETCH(Taking, take); QFETCH(QString, gone); StateWidgetBox keeper; PowerSupplyLCD panel(2, 2, 2);
     panel.setValue(0, QStringLiteral("1.000")); // shortLived deletes what it was given as it goes
     auto shortLived = std::make_unique<StateWidgetBox>(); take(&panel, shortLived.get(), &keeper); shortLived.reset();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); ValueWidget *row = panel.measureWidget(0);
     panel.setValue(0, QStringLiteral("2.000")); panel.setUnit(0, QStringLiteral("A")); panel.setState(W::kAll, true);
-    ValueWidget *row = panel.measureWidget(0);
     QCOMPARE(QString(panel.header() ? "" : "header ") + (panel.footer() ? "" : "footer ") + (panel.measure() ? "" : "measure ")
              + (row && !row->valueWidget() ? "value " : "") + (row && !row->unitWidget() ? "unit " : ""), gone + QLatin1Char(' '));
     QVERIFY((panel.headerWidget(0) == nullptr) == (panel.header() == nullptr) && panel.headerWidgetCount() + panel.footerWidgetCount()
