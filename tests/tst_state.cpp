@@ -93,8 +93,7 @@ QString itemsOf(StateWidgetBox *box) {
 
 } // namespace
 
-class TestState : public QObject
-{
+class TestState : public QObject {
     Q_OBJECT
 
 private slots:
@@ -166,9 +165,7 @@ void TestState::interfaceFacts_data() {
     row("widgets for forms", QString::number(parent.findChildren<W *>(QString(), Qt::FindDirectChildrenOnly).size()), "2");
 }
 
-void TestState::interfaceFacts() {
-    QFETCH(QString, actual); QTEST(actual, "expected");
-}
+void TestState::interfaceFacts() { QFETCH(QString, actual); QTEST(actual, "expected"); }
 
 void TestState::flagCallsRenderOnlyOnChange_data() {
     // "flags before, call, flags after, renders"; +n: setState(n, true), -n: setState(n, false), =n: setStates(n)
@@ -217,25 +214,21 @@ void TestState::setColorStoresPairsAndAlwaysRenders() {
 }
 
 void TestState::renderOwnsColorsAGroupLeftToTheParent() {
-    // The host gives the frame its state colours in two colour groups and
-    // leaves the third to the parent, which shows the same colours: a render
-    // must still make the third the frame's own, or a later palette change of
-    // the parent shows through there.
+    // The host sets the state colours as the frame's own in two colour groups and leaves the third to the parent,
+    // which shows the same: a render must make the third the frame's, or a later change of the parent shows there.
     for (auto inherited : kGroups) {
         QWidget parent; auto *w = new StandardStateWidget(nullptr, &parent); w->render();
         const Pair frame = paletteColors(w); QPalette shared = parent.palette(), own;
-        shared.setColor(QPalette::Window, frame.first); shared.setColor(QPalette::WindowText, frame.second);
-        parent.setPalette(shared);
         for (auto group : kGroups) {
-            if (group != inherited) {
-                own.setBrush(group, QPalette::Window, frame.first);
-                own.setBrush(group, QPalette::WindowText, frame.second);
-            }
+            shared.setBrush(group, QPalette::Window, group == inherited ? frame.first : Qt::red);
+            shared.setBrush(group, QPalette::WindowText, group == inherited ? frame.second : Qt::red);
+            group == inherited ? void() : own.setBrush(group, QPalette::Window, frame.first);
+            group == inherited ? void() : own.setBrush(group, QPalette::WindowText, frame.second);
         }
-        w->setPalette(own); w->render(); shared.setColor(inherited, QPalette::Window, Qt::red);
-        shared.setColor(inherited, QPalette::WindowText, Qt::red); parent.setPalette(shared);
-        for (auto group : kGroups)
-            QCOMPARE(paletteColors(w, group), frame);
+        parent.setPalette(shared); w->setPalette(own); w->render();
+        shared.setColor(inherited, QPalette::Window, Qt::red); shared.setColor(inherited, QPalette::WindowText, Qt::red);
+        parent.setPalette(shared);
+        QVERIFY(paletteColors(w, QPalette::Active) == frame && paletteColors(w, QPalette::Inactive) == frame && paletteColors(w, QPalette::Disabled) == frame);
     }
 }
 
@@ -297,23 +290,17 @@ void TestState::stateLabelDrawsTextInEnabledColors() {
     QFont font = label.label()->font(); font.setBold(true); label.label()->setFont(font);
     label.setPointSize(16); // only the size changes
     QVERIFY(label.label()->font().bold() && label.label()->font().pointSize() == 16);
-    label.setColor(W::kEnabled, {kBlue, yellow}, true);
-    label.setState(W::kAll, true); label.setBorderWidth(2); label.resize(120, 50); int yellowPixels = 0;
-    const auto firstTextColumn = [&] {
-        yellowPixels = 0; const QImage image = label.grab().toImage();
-        if (image.pixelColor(0, 0) != kOrange || image.pixelColor(119, 49) != kOrange || image.pixelColor(2, 2) != kBlue)
-            return -2; // ring or inside in the wrong colour
-        for (int x = 2; x < 118; ++x) {
+    label.setColor(W::kEnabled, {kBlue, yellow}, true); label.setState(W::kAll, true); label.setBorderWidth(2); label.resize(120, 50);
+    const auto firstTextColumn = [&label, &yellow] { // -2: ring or inside in the wrong colour
+        const QImage image = label.grab().toImage();
+        for (int x = 2; x < 118 && image.pixelColor(0, 0) == kOrange && image.pixelColor(119, 49) == kOrange && image.pixelColor(2, 2) == kBlue; ++x)
             for (int y = 2; y < 48; ++y)
-                yellowPixels += image.pixelColor(x, y) == yellow;
-            if (yellowPixels)
-                return x;
-        }
-        return -1;
+                if (image.pixelColor(x, y) == yellow)
+                    return x;
+        return -2;
     };
     const int before = firstTextColumn(); QVERIFY(before > 0);
-    label.setMargin(5); // moves the text, not the ring
-    QCOMPARE(firstTextColumn() - before, 3);
+    label.setMargin(5); QCOMPARE(firstTextColumn() - before, 3); // moves the text, not the ring
 }
 
 void TestState::accessibleTextsFollowUnlessHostSetThem() {
@@ -465,25 +452,19 @@ void TestState::boxFollowsReplacedContent() {
     box.add(old); box.setMargin(5); box.setDirection(QBoxLayout::BottomToTop);
     QWidget *content = kind == 3 ? nullptr : new QWidget;
     QPointer<QBoxLayout> hostLayout = kind == 1 ? new QVBoxLayout(content) : nullptr;
-    if (kind == 2)
-        new QGridLayout(content);
+    kind == 2 ? void(new QGridLayout(content)) : void();
     box.setContent(content); QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(!old); // went with the old content
-    QCOMPARE(box.count(), 0);
-    box.setState(W::kActive, true); auto *fresh = new StateLabel; box.add(fresh); box.setSpacing(7);
-    QCOMPARE(box.widget(0), takesWidgets ? fresh : nullptr);
+    QVERIFY(!old && box.count() == 0); // went with the old content
+    box.setState(W::kActive, true); auto fresh = std::make_unique<StateLabel>(); box.add(fresh.get()); box.setSpacing(7);
+    QCOMPARE(box.widget(0), takesWidgets ? fresh.get() : nullptr);
     if (!takesWidgets) {
         QCOMPARE(fresh->parentWidget(), nullptr); // still the caller's
-        delete fresh;
         return;
     }
-    auto *layout = qobject_cast<QBoxLayout *>(content->layout()); QCOMPARE(layout->indexOf(fresh), 0);
-    QCOMPARE(layout->spacing(), 7);
-    if (kind == 1) // the host's own layout is used as it is
-        QCOMPARE(layout, hostLayout.data());
-    else // made with the values last set
-        QVERIFY(layout->contentsMargins() == QMargins(5, 5, 5, 5) && layout->direction() == QBoxLayout::BottomToTop);
-    box.setState(W::kEnabled, true); QCOMPARE(fresh->states(), States(W::kEnabled));
+    auto *layout = qobject_cast<QBoxLayout *>(fresh.release()->parentWidget()->layout());
+    QVERIFY(layout->indexOf(box.widget(0)) == 0 && layout->spacing() == 7 && content->layout() == layout);
+    QVERIFY(kind == 1 ? layout == hostLayout : layout->contentsMargins() == QMargins(5, 5, 5, 5) && layout->direction() == QBoxLayout::BottomToTop);
+    box.setState(W::kEnabled, true); QCOMPARE(box.widget(0)->states(), States(W::kEnabled));
 }
 
 void TestState::callsFromRenderAreSafeAndBounded_data() {
