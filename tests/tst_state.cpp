@@ -151,8 +151,8 @@ void TestState::interfaceFacts_data() {
     row("State", keys("State"), "enum kNone=0 kActive=1 kEnabled=2 kAll=3");
     row("States", keys("States"), "flag kNone=0 kActive=1 kEnabled=2 kAll=3"); StandardStateWidget w;
     row("defaults", pairs(&w), "#ffff7a00/#ffffff #ff353538/#ffffff #ff353538/#ffffff #ff353538/#ffffff 0");
-    row("null content", QStringLiteral("%1 %2%3").arg(w.content()->metaObject()->className())
-        .arg(w.autoFillBackground()).arg(w.content()->autoFillBackground()), "QWidget 11");
+    row("null content", QStringLiteral("%1 %2%3 s%4").arg(w.content()->metaObject()->className()).arg(w.autoFillBackground())
+        .arg(w.content()->autoFillBackground()).arg(w.layout()->spacing()), "QWidget 11 s0");
     row("describe none", W::describeStates(W::kNone), "inactive, not enabled");
     row("describe active", W::describeStates(W::kActive), "active, not enabled");
     row("describe enabled", W::describeStates(W::kEnabled), "inactive, enabled");
