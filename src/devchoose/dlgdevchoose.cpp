@@ -244,10 +244,7 @@ DlgDevChoose::DlgDevChoose(VisaIOParam &ioParam, const QStringList &addresses, Q
     formTitle = windowTitle();
 }
 
-DlgDevChoose::~DlgDevChoose()
-{
-    delete ui;
-}
+DlgDevChoose::~DlgDevChoose() = default;
 
 VisaIOParam &DlgDevChoose::equipIOParam()
 {

@@ -28,11 +28,7 @@ GIFMessageBox::GIFMessageBox(QWidget *parent)
     formTitle = windowTitle();
 }
 
-GIFMessageBox::~GIFMessageBox()
-{
-    delete ui;
-    ui = nullptr;
-}
+GIFMessageBox::~GIFMessageBox() = default;
 
 void GIFMessageBox::setGIF(int index, const QString &fileName)
 {

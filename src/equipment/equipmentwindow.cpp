@@ -17,10 +17,7 @@ EquipmentWindow::EquipmentWindow(const QSharedPointer<EquipmentInfo> &equipment,
 {
 }
 
-EquipmentWindow::~EquipmentWindow()
-{
-    delete d;
-}
+EquipmentWindow::~EquipmentWindow() = default;
 
 QSharedPointer<EquipmentInfo> EquipmentWindow::equipment()
 {

@@ -181,8 +181,6 @@ FlagPanel::~FlagPanel()
     delete d->titleLabel.data();
     delete d->mainLayout.data();
     delete d->splitLine.data();
-    delete d;
-    d = nullptr;
 }
 
 void FlagPanel::setTitle(const QString &title)
@@ -281,7 +279,7 @@ void FlagPanelText::setFlag(const QVariant &value, int index)
 
 FlagPanelState::FlagPanelState(QWidget *parent)
     : FlagPanel(new FlagPanelStatePrivate, parent)
-    , dState(dynamic_cast<FlagPanelStatePrivate *>(d))
+    , dState(dynamic_cast<FlagPanelStatePrivate *>(d.get()))
 {
     // darker() answers in HSV with 16-bit components; round the default to
     // 8-bit RGB so that it compares equal to QColor(0, 212, 0) as a host
