@@ -6,6 +6,7 @@
 #include "ipaddress.h"
 #include "ui_dlgdevchoose.h"
 #include "../util/formguard_p.h"
+#include "../util/formtitle_p.h"
 #include "../util/objectwalk_p.h"
 
 #include <QCompleter>
@@ -333,12 +334,7 @@ void DlgDevChoose::changeEvent(QEvent *event)
         // the cursor stands in it) and a title the host gave the dialog.
         const QString address = ui->edtLANIP->text();
         const int cursor = ui->edtLANIP->cursorPosition();
-        const QString title = windowTitle();
-        const bool hostTitle = title != formTitle;
-        ui->retranslateUi(this);
-        formTitle = windowTitle();
-        if (hostTitle)
-            setWindowTitle(title);
+        followFormTitle(this, formTitle, [this] { ui->retranslateUi(this); });
         if (ui->edtLANIP->text() != address) {
             ui->edtLANIP->setText(address);
             ui->edtLANIP->setCursorPosition(cursor);
