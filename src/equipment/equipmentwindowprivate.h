@@ -16,9 +16,9 @@ class EquipmentWindow;
 class EquipmentWindowPrivate
 {
 public:
-    EquipmentWindowPrivate(EquipmentWindow *q, const QSharedPointer<EquipmentInfo> &equipment)
-        : q(q)
-        , equipment(equipment)
+    EquipmentWindowPrivate(EquipmentWindow *window, const QSharedPointer<EquipmentInfo> &info)
+        : q(window)
+        , equipment(info)
     {
     }
 
