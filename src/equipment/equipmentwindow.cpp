@@ -13,7 +13,7 @@ namespace widget {
 EquipmentWindow::EquipmentWindow(const QSharedPointer<EquipmentInfo> &equipment, QWidget *parent,
                                  Qt::WindowFlags flags)
     : QMdiSubWindow(parent, flags)
-    , d(new EquipmentWindowPrivate(this, equipment))
+    , d(new EquipmentWindowPrivate(equipment))
 {
 }
 
