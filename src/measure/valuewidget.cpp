@@ -32,7 +32,6 @@ ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
     : StateWidgetBox(QBoxLayout::LeftToRight, parent, flags)
     , d(new ValueWidgetPrivate)
 {
-    setBorderWidth(0);
     d->valueWidget = new StateLabel(QStringLiteral("0.000"), 9, Qt::AlignRight | Qt::AlignVCenter, nullptr,
                                     Qt::WindowFlags());
     d->unitWidget = new StateLabel(QStringLiteral("V"), 9, Qt::AlignLeft | Qt::AlignBottom, nullptr,
