@@ -22,6 +22,7 @@
 #   make fuzz            the libFuzzer targets, from their seed corpora (clang)
 #   make fuzz-long       the same with 10^6 runs of each
 #   make reuse           check the licence and copyright information of every file
+#   make check-format    check that every tracked .cpp/.h file is formatted as .clang-format says
 #   make clean           remove the build folders
 #
 # QT=6 builds against Qt 6 instead of Qt 5, in folders of its own (build-qt6,
@@ -56,7 +57,7 @@ GALLERY_ARGS ?=
 EXAMPLE_ARGS ?=
 
 .PHONY: all deps deps-extra configure build gallery test python python-example test-sanitize test-valgrind docs translations check-windows fuzz fuzz-long clean \
-        test-coinstall reuse bench-build bench bench-callgrind bench-smoke
+        test-coinstall reuse check-format bench-build bench bench-callgrind bench-smoke
 
 all: build
 
@@ -177,6 +178,9 @@ test-coinstall: deps
 
 reuse: deps-extra
 	reuse lint
+
+check-format: deps-extra
+	scripts/check-format.sh
 
 clean:
 	rm -rf build build-qt6 build-asan build-asan-qt6 build-fuzz build-fuzz-qt6 build-bench build-bench-qt6

@@ -12,7 +12,8 @@
 #   scripts/install-deps.sh --extra   also sanitizers, valgrind, the fuzzer, the
 #                                     Windows cross compiler, Doxygen, ImageMagick,
 #                                     xdotool (scripts/designer-screenshot.sh),
-#                                     reuse (the licence check)
+#                                     reuse (the licence check), clang-format
+#                                     (make check-format)
 #
 # As root it runs apt-get itself; otherwise it prints the exact sudo line and stops.
 set -euo pipefail
@@ -23,7 +24,7 @@ base=(cmake ninja-build g++ make pkg-config
       qt6-base-dev qt6-base-private-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n designer-qt6
       python3 python3-dev sip-tools python3-pyqtbuild python3-pytest
       pyqt5-dev python3-pyqt5 pyqt6-dev python3-pyqt6)
-extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool reuse)
+extra=(clang libclang-rt-14-dev valgrind xvfb xauth g++-mingw-w64-i686 doxygen imagemagick xdotool reuse clang-format)
 
 wanted=("${base[@]}")
 [[ "${1:-}" == "--extra" ]] && wanted+=("${extra[@]}")

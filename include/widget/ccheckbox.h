@@ -11,6 +11,8 @@
 
 #include <QComboBox>
 
+#include <memory>
+
 namespace rilo {
 namespace widget {
 
@@ -78,7 +80,7 @@ signals:
 
 private:
     Q_DISABLE_COPY(CCheckbox)
-    CCheckboxPrivate *d;
+    const std::unique_ptr<CCheckboxPrivate> d;
 };
 
 } // namespace widget

@@ -13,6 +13,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include <memory>
+
 namespace rilo {
 namespace widget {
 
@@ -117,7 +119,7 @@ protected:
 
 private:
     Q_DISABLE_COPY(CComboBox)
-    CComboBoxPrivate *d;
+    const std::unique_ptr<CComboBoxPrivate> d;
 };
 
 } // namespace widget

@@ -14,6 +14,7 @@
 #include <QString>
 #include <QVariant>
 
+#include <memory>
 #include <tuple>
 #include <utility>
 
@@ -120,7 +121,7 @@ private Q_SLOTS:
 
 private:
     Q_DISABLE_COPY(CheckButtonDialog)
-    CheckButtonDialogPrivate *d;
+    const std::unique_ptr<CheckButtonDialogPrivate> d;
 };
 
 } // namespace widget

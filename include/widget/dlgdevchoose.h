@@ -157,7 +157,7 @@ private Q_SLOTS:
 private:
     Q_DISABLE_COPY(DlgDevChoose)
 
-    Ui_DlgDevChoose *ui;
+    const std::unique_ptr<Ui_DlgDevChoose> ui;
     std::unique_ptr<FormGuard> form; // which of the form's widgets still live
     rilo::measure::io::visa::VisaIOParam &ioParam;
     QString formTitle; // the title the form set last; any other title is the host's

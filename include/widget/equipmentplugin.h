@@ -14,6 +14,8 @@
 #include <QList>
 #include <QSharedPointer>
 
+#include <memory>
+
 /*!
  * Interface identifier of equipment plug-ins. A plug-in names it in its
  * metadata, so that hosts can tell equipment plug-ins from other Qt plug-ins
@@ -87,7 +89,7 @@ public:
 
 private:
     Q_DISABLE_COPY(IEquipment)
-    IEquipmentPrivate *d;
+    const std::unique_ptr<IEquipmentPrivate> d;
 };
 
 } // namespace widget

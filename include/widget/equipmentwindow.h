@@ -12,6 +12,8 @@
 #include <QMdiSubWindow>
 #include <QSharedPointer>
 
+#include <memory>
+
 namespace rilo {
 namespace widget {
 
@@ -60,7 +62,7 @@ protected:
 
 private:
     Q_DISABLE_COPY(EquipmentWindow)
-    EquipmentWindowPrivate *d;
+    const std::unique_ptr<EquipmentWindowPrivate> d;
 };
 
 } // namespace widget

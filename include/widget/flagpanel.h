@@ -13,6 +13,8 @@
 #include <QFrame>
 #include <QVariant>
 
+#include <memory>
+
 namespace rilo {
 namespace widget {
 
@@ -127,7 +129,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
     /*! The private record, shared with the subclasses; owned by the panel. */
-    FlagPanelPrivate *d;
+    const std::unique_ptr<FlagPanelPrivate> d;
 
 private:
     Q_DISABLE_COPY(FlagPanel)

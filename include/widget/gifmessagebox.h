@@ -85,7 +85,7 @@ protected:
 
 private:
     Q_DISABLE_COPY(GIFMessageBox)
-    Ui_GIFMessageBox *ui;
+    const std::unique_ptr<Ui_GIFMessageBox> ui;
     std::unique_ptr<FormGuard> form; // which of the form's widgets still live
     QList<QPointer<QMovie>> movies;  // 0 drives the left picture, 1 the right one
     QString hostMarkdown;   // the message given to setMarkdown(), if any

@@ -11,6 +11,8 @@
 
 #include <QtGlobal>
 
+#include <memory>
+
 class QWidget;
 
 namespace rilo {
@@ -110,7 +112,7 @@ public:
 
 private:
     Q_DISABLE_COPY(WindowFlash)
-    WindowFlashPrivate *d;
+    const std::unique_ptr<WindowFlashPrivate> d;
 };
 
 } // namespace widget

@@ -6,6 +6,7 @@
 #include "ipaddress.h"
 #include "ui_dlgdevchoose.h"
 #include "../util/formguard_p.h"
+#include "../util/formtitle_p.h"
 #include "../util/objectwalk_p.h"
 
 #include <QCompleter>
@@ -16,6 +17,8 @@
 #include <QRegularExpression>
 #include <QRegularExpressionValidator>
 #include <QTabBar>
+
+#include <array>
 
 using rilo::measure::io::visa::VisaIOInfo;
 using rilo::measure::io::visa::VisaIOParam;
@@ -147,107 +150,129 @@ quint32 shownBaudRate(const QComboBox *box)
     return ok ? typed : 0;
 }
 
+// An interface radio button of the form, with the interface and the page it
+// stands for.
+struct InterfaceRadio
+{
+    QRadioButton *button;
+    VisaIOInfo::IntfType type;
+    int page;
+};
+
+using InterfaceRadios = std::array<InterfaceRadio, 4>;
+
+InterfaceRadios interfaceRadios(const Ui_DlgDevChoose &ui)
+{
+    return {{
+        {ui.rbUSB, kIntfUsb, 0},
+        {ui.rbLAN, kIntfLan, 1},
+        {ui.rbRS232, kIntfRs232, 2},
+        {ui.rbGPIB, kIntfGpib, 3},
+    }};
+}
+
+// Stores on each radio button the interface and the page it stands for, where
+// slotRbToggled() reads them.
+void tagInterfaceRadios(const InterfaceRadios &radios)
+{
+    for (const InterfaceRadio &radio : radios) {
+        radio.button->setProperty(kPortProperty, QVariant::fromValue(radio.type));
+        radio.button->setProperty(kIndexProperty, radio.page);
+    }
+}
+
+// Fills the RS-232 fields and selects the record's values: baud rates with an
+// editable field for rates off the list (digits only), data bits shown as
+// their bit counts, stop bits with their VISA codes, parity.
+void fillSerialFields(Ui_DlgDevChoose &ui, const VisaIOParam &ioParam)
+{
+    const quint32 rates[] = {4800, 7200, 9600, 14400, 19200, 38400, 57600, 115200, 128000};
+    for (const quint32 rate : rates)
+        ui.cbRS232BaudRate->addItem(QString::number(rate), QVariant::fromValue(rate));
+    selectData(ui.cbRS232BaudRate, ioParam.baudRate);
+    ui.cbRS232BaudRate->setEditable(true);
+    ui.cbRS232BaudRate->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), ui.cbRS232BaudRate));
+
+    addEnumItems<VisaSerial::DataBits>(ui.cbRS232Databits, VisaSerial::staticMetaObject, "DataBits", ItemText::Value);
+    selectData(ui.cbRS232Databits, ioParam.dataBits);
+
+    ui.cbRS232Stopbits->addItem(QStringLiteral("1"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(10)));
+    ui.cbRS232Stopbits->addItem(QStringLiteral("1.5"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(15)));
+    ui.cbRS232Stopbits->addItem(QStringLiteral("2"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(20)));
+    selectData(ui.cbRS232Stopbits, ioParam.stopBits);
+
+    addEnumItems<VisaSerial::Parity>(ui.cbRS232Parity, VisaSerial::staticMetaObject, "Parity", ItemText::ParityName);
+    selectData(ui.cbRS232Parity, ioParam.parity);
+}
+
+// Fills the LAN fields from the record: the address with the host's
+// suggestions for it (the completer is a child of dialog), the LAN modes and
+// a plain number field for the port. Each change of the current LAN mode
+// reaches on_cbbLANMode_currentIndexChanged, which the form connected by
+// name, so the port field follows the mode from here on.
+void fillLanFields(Ui_DlgDevChoose &ui, const VisaIOParam &ioParam, const QStringList &addresses, QDialog *dialog)
+{
+    ui.edtLANIP->setText(ioParam.ipAddress);
+    ui.edtLANIP->setCompleter(new QCompleter(addresses, dialog));
+
+    addEnumItems<VisaIOInfo::LanType>(ui.cbbLANMode, VisaIOInfo::staticMetaObject, "LanType", ItemText::Key);
+    selectData(ui.cbbLANMode, ioParam.lanType);
+
+    ui.sbLANPort->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    ui.sbLANPort->setValue(ioParam.port);
+}
+
+// Checks the radio button of interface type and shows its page. Without a
+// match the form's default (USB, page 0) stays and the record keeps its value.
+void checkInterface(Ui_DlgDevChoose &ui, const InterfaceRadios &radios, VisaIOInfo::IntfType type)
+{
+    for (const InterfaceRadio &radio : radios) {
+        if (radio.type != type)
+            continue;
+        radio.button->setChecked(true);
+        ui.tabWidget->setCurrentIndex(radio.page);
+        break;
+    }
+}
+
+// Pages change only through the radio buttons; GPIB is not offered.
+void hideTabsAndGpib(Ui_DlgDevChoose &ui)
+{
+    ui.tabWidget->tabBar()->hide();
+    ui.rbGPIB->hide();
+    if (QWidget *gpibPage = ui.tabWidget->widget(3))
+        gpibPage->hide();
+}
+
 } // namespace
 
-DlgDevChoose::DlgDevChoose(VisaIOParam &ioParam, const QStringList &addresses, QWidget *parent)
+DlgDevChoose::DlgDevChoose(VisaIOParam &param, const QStringList &addresses, QWidget *parent)
     : QDialog(parent)
     , ui(new Ui_DlgDevChoose)
     , form(new FormGuard)
-    , ioParam(ioParam)
+    , ioParam(param)
 {
-    // 1. The form; it also connects on_cbbLANMode_currentIndexChanged by name.
+    // The form also connects on_cbbLANMode_currentIndexChanged by name.
     ui->setupUi(this);
     form->watch({ui->groupBox, ui->rbUSB, ui->rbLAN, ui->rbRS232, ui->rbGPIB, ui->tabWidget, ui->tab_3, ui->tab_4,
                  ui->label_2, ui->label_4, ui->sbLANPort, ui->edtLANIP, ui->label, ui->cbbLANMode, ui->tab_5,
                  ui->label_5, ui->cbRS232Databits, ui->cbRS232Parity, ui->cbRS232BaudRate, ui->label_3, ui->label_6,
                  ui->label_7, ui->cbRS232Stopbits, ui->tab, ui->buttonBox});
 
-    // 2. Which interface and page each radio button stands for.
-    const struct
-    {
-        QRadioButton *button;
-        VisaIOInfo::IntfType type;
-        int page;
-    } radios[] = {
-        {ui->rbUSB, kIntfUsb, 0},
-        {ui->rbLAN, kIntfLan, 1},
-        {ui->rbRS232, kIntfRs232, 2},
-        {ui->rbGPIB, kIntfGpib, 3},
-    };
-    for (const auto &radio : radios) {
-        radio.button->setProperty(kPortProperty, QVariant::fromValue(radio.type));
-        radio.button->setProperty(kIndexProperty, radio.page);
-    }
-
-    // 3. Baud rates, then an editable field for rates off the list (digits only).
-    const quint32 rates[] = {4800, 7200, 9600, 14400, 19200, 38400, 57600, 115200, 128000};
-    for (const quint32 rate : rates)
-        ui->cbRS232BaudRate->addItem(QString::number(rate), QVariant::fromValue(rate));
-    selectData(ui->cbRS232BaudRate, ioParam.baudRate);
-    ui->cbRS232BaudRate->setEditable(true);
-    ui->cbRS232BaudRate->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,10}")), ui->cbRS232BaudRate));
-
-    // 4. Data bits, shown as their bit counts.
-    addEnumItems<VisaSerial::DataBits>(ui->cbRS232Databits, VisaSerial::staticMetaObject, "DataBits", ItemText::Value);
-    selectData(ui->cbRS232Databits, ioParam.dataBits);
-
-    // 5. Stop bits, with the VISA codes.
-    ui->cbRS232Stopbits->addItem(QStringLiteral("1"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(10)));
-    ui->cbRS232Stopbits->addItem(QStringLiteral("1.5"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(15)));
-    ui->cbRS232Stopbits->addItem(QStringLiteral("2"), QVariant::fromValue(static_cast<VisaSerial::StopBits>(20)));
-    selectData(ui->cbRS232Stopbits, ioParam.stopBits);
-
-    // 6. Parity.
-    addEnumItems<VisaSerial::Parity>(ui->cbRS232Parity, VisaSerial::staticMetaObject, "Parity", ItemText::ParityName);
-    selectData(ui->cbRS232Parity, ioParam.parity);
-
-    // 7. The address, and the host's suggestions for it.
-    ui->edtLANIP->setText(ioParam.ipAddress);
-    ui->edtLANIP->setCompleter(new QCompleter(addresses, this));
-
-    // 8. LAN modes. Each change of the current item reaches
-    // on_cbbLANMode_currentIndexChanged, so the port field follows the mode
-    // from here on.
-    addEnumItems<VisaIOInfo::LanType>(ui->cbbLANMode, VisaIOInfo::staticMetaObject, "LanType", ItemText::Key);
-    selectData(ui->cbbLANMode, ioParam.lanType);
-
-    // 9. Port: a plain number field.
-    ui->sbLANPort->setButtonSymbols(QAbstractSpinBox::NoButtons);
-    ui->sbLANPort->setValue(ioParam.port);
-
-    // 10. Follow the radio buttons.
-    for (const auto &radio : radios)
+    const InterfaceRadios radios = interfaceRadios(*ui);
+    tagInterfaceRadios(radios);
+    fillSerialFields(*ui, ioParam);
+    fillLanFields(*ui, ioParam, addresses, this);
+    for (const InterfaceRadio &radio : radios)
         connect(radio.button, &QRadioButton::toggled, this, &DlgDevChoose::slotRbToggled);
-
-    // 11. Check the record's interface. Without a match the form's default
-    // (USB, page 0) stays and the record keeps its value.
-    QList<QObject *> children;
-    getChilds(this, children);
-    for (QObject *child : qAsConst(children)) {
-        if (qstrcmp(child->metaObject()->className(), "QRadioButton") != 0)
-            continue;
-        const QVariant port = child->property(kPortProperty);
-        if (!port.isValid() || port.value<VisaIOInfo::IntfType>() != ioParam.intfType)
-            continue;
-        static_cast<QRadioButton *>(child)->setChecked(true);
-        ui->tabWidget->setCurrentIndex(child->property(kIndexProperty).toInt());
-        break;
-    }
-
-    // 12. Pages change only through the radio buttons; GPIB is not offered.
-    ui->tabWidget->tabBar()->hide();
-    ui->rbGPIB->hide();
-    if (QWidget *gpibPage = ui->tabWidget->widget(3))
-        gpibPage->hide();
+    checkInterface(*ui, radios, ioParam.intfType);
+    hideTabsAndGpib(*ui);
 
     formTitle = windowTitle();
 }
 
-DlgDevChoose::~DlgDevChoose()
-{
-    delete ui;
-}
+DlgDevChoose::~DlgDevChoose() = default;
 
 VisaIOParam &DlgDevChoose::equipIOParam()
 {
@@ -336,12 +361,7 @@ void DlgDevChoose::changeEvent(QEvent *event)
         // the cursor stands in it) and a title the host gave the dialog.
         const QString address = ui->edtLANIP->text();
         const int cursor = ui->edtLANIP->cursorPosition();
-        const QString title = windowTitle();
-        const bool hostTitle = title != formTitle;
-        ui->retranslateUi(this);
-        formTitle = windowTitle();
-        if (hostTitle)
-            setWindowTitle(title);
+        followFormTitle(this, formTitle, [this] { ui->retranslateUi(this); });
         if (ui->edtLANIP->text() != address) {
             ui->edtLANIP->setText(address);
             ui->edtLANIP->setCursorPosition(cursor);

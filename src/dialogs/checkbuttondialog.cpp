@@ -91,8 +91,6 @@ CheckButtonDialog::~CheckButtonDialog()
     delete d->group.data();
     while (!d->buttons.isEmpty())
         delete d->buttons.takeLast().data();
-    delete d;
-    d = nullptr;
 }
 
 void CheckButtonDialog::setExclusive(bool exclusive)

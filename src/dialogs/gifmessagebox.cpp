@@ -5,6 +5,7 @@
 
 #include "ui_gifmessagebox.h"
 #include "../util/formguard_p.h"
+#include "../util/formtitle_p.h"
 
 #include <QEvent>
 #include <QMovie>
@@ -28,11 +29,7 @@ GIFMessageBox::GIFMessageBox(QWidget *parent)
     formTitle = windowTitle();
 }
 
-GIFMessageBox::~GIFMessageBox()
-{
-    delete ui;
-    ui = nullptr;
-}
+GIFMessageBox::~GIFMessageBox() = default;
 
 void GIFMessageBox::setGIF(int index, const QString &fileName)
 {
@@ -80,12 +77,7 @@ void GIFMessageBox::changeEvent(QEvent *event)
         // and a title the host set.
         QMovie *const left = ui->lblGifLeft->movie();
         QMovie *const right = ui->lblGifRight->movie();
-        const QString title = windowTitle();
-        const bool hostTitle = title != formTitle;
-        ui->retranslateUi(this);
-        formTitle = windowTitle();
-        if (hostTitle)
-            setWindowTitle(title);
+        followFormTitle(this, formTitle, [this] { ui->retranslateUi(this); });
         if (left)
             ui->lblGifLeft->setMovie(left);
         if (right)

@@ -14,10 +14,7 @@ IEquipment::IEquipment(QObject *parent)
 {
 }
 
-IEquipment::~IEquipment()
-{
-    delete d;
-}
+IEquipment::~IEquipment() = default;
 
 QObject *IEquipment::create(const QString &key, const QString &specification)
 {

@@ -4,18 +4,14 @@
 // Private record of IEquipment.
 #pragma once
 
-#include <widget/modelinfo.h>
-
-#include <QList>
-
 namespace rilo {
 namespace widget {
 
+// Holds nothing yet. Plug-ins derive from IEquipment and are built apart from
+// the library, so the base class keeps its one record pointer: state added
+// here later leaves the size and layout of IEquipment as plug-ins know them.
 class IEquipmentPrivate
 {
-public:
-    QList<EquipmentViewInfo> views;
-    ModelInfo model;
 };
 
 } // namespace widget

@@ -13,14 +13,11 @@ namespace widget {
 EquipmentWindow::EquipmentWindow(const QSharedPointer<EquipmentInfo> &equipment, QWidget *parent,
                                  Qt::WindowFlags flags)
     : QMdiSubWindow(parent, flags)
-    , d(new EquipmentWindowPrivate(this, equipment))
+    , d(new EquipmentWindowPrivate(equipment))
 {
 }
 
-EquipmentWindow::~EquipmentWindow()
-{
-    delete d;
-}
+EquipmentWindow::~EquipmentWindow() = default;
 
 QSharedPointer<EquipmentInfo> EquipmentWindow::equipment()
 {

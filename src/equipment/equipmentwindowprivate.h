@@ -11,18 +11,14 @@
 namespace rilo {
 namespace widget {
 
-class EquipmentWindow;
-
 class EquipmentWindowPrivate
 {
 public:
-    EquipmentWindowPrivate(EquipmentWindow *q, const QSharedPointer<EquipmentInfo> &equipment)
-        : q(q)
-        , equipment(equipment)
+    explicit EquipmentWindowPrivate(const QSharedPointer<EquipmentInfo> &info)
+        : equipment(info)
     {
     }
 
-    EquipmentWindow *q;                      // the owning window
     QSharedPointer<EquipmentInfo> equipment; // held for the window's lifetime
 };
 

@@ -24,10 +24,10 @@ bool isLater(const QDate &a, const QDate &b)
 
 UpdateInfo::UpdateInfo() = default;
 
-UpdateInfo::UpdateInfo(const QDate &date, const QString &version, const QList<QString> &notes)
-    : date(date)
-    , version(version)
-    , notes(notes)
+UpdateInfo::UpdateInfo(const QDate &updateDate, const QString &updateVersion, const QList<QString> &updateNotes)
+    : date(updateDate)
+    , version(updateVersion)
+    , notes(updateNotes)
 {
 }
 
@@ -43,10 +43,10 @@ bool UpdateInfo::operator!=(const UpdateInfo &other) const
 
 EquipmentViewInfo::EquipmentViewInfo() = default;
 
-EquipmentViewInfo::EquipmentViewInfo(const QString &key, const QString &title, const QString &iconPath)
-    : key(key)
-    , title(title)
-    , iconPath(iconPath)
+EquipmentViewInfo::EquipmentViewInfo(const QString &viewKey, const QString &viewTitle, const QString &viewIconPath)
+    : key(viewKey)
+    , title(viewTitle)
+    , iconPath(viewIconPath)
 {
 }
 

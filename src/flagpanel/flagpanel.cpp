@@ -183,30 +183,52 @@ QString FlagPanelPrivate::lampText(QWidget *widget, QAccessible::Text text)
 }
 
 // ---------------------------------------------------------------------------
+// FlagPanelPrivate: setting a flag
+
+void FlagPanelPrivate::setFlag(QWidget *panel, int index, const QString &speech, bool nameFlag,
+                               const std::function<QWidget *()> &create, const std::function<void(QWidget *)> &update)
+{
+    if (isExistingFlag(index, flags.size())) {
+        QWidget *existing = flag(index);
+        if (!existing)
+            return; // deleted by the host; the index stays taken
+        const bool wasHidden = isClearedFlag(existing);
+        update(existing);
+        existing->show();
+        flagSet(panel, index, speech, nameFlag, wasHidden);
+        return;
+    }
+    if (!flagLayout)
+        return;
+    appendFlag(panel, create());
+    flagSet(panel, flags.size() - 1, speech, nameFlag, false, true);
+}
+
+// ---------------------------------------------------------------------------
 // FlagPanel
 
-FlagPanel::FlagPanel(FlagPanelPrivate *d, QWidget *parent)
+FlagPanel::FlagPanel(FlagPanelPrivate *record, QWidget *parent)
     : QFrame(parent, Qt::WindowFlags())
-    , d(d ? d : new FlagPanelPrivate)
+    , d(record ? record : new FlagPanelPrivate)
 {
     AccessibleText::install(&FlagPanelPrivate::accessibleInterface);
     setFrameShape(QFrame::StyledPanel);
     setFrameShadow(QFrame::Sunken);
 
-    this->d->splitLine = new QFrame(this);
-    dropPolishRequest(this, this->d->splitLine);
-    this->d->splitLine->setFrameShape(QFrame::HLine);
-    this->d->splitLine->setFrameShadow(QFrame::Plain);
-    this->d->splitLine->setLineWidth(1);
+    d->splitLine = new QFrame(this);
+    dropPolishRequest(this, d->splitLine);
+    d->splitLine->setFrameShape(QFrame::HLine);
+    d->splitLine->setFrameShadow(QFrame::Plain);
+    d->splitLine->setLineWidth(1);
     // splitLineColor starts invalid, so this always stores and applies the colour.
     setSplitLineColor(QColor(QStringLiteral("#FF7400")));
 
-    this->d->flagLayout = new QGridLayout;
-    this->d->mainLayout = new QGridLayout;
-    this->d->mainLayout->setContentsMargins(3, 3, 3, 3);
-    this->d->mainLayout->addWidget(this->d->splitLine, 1, 0);
-    this->d->mainLayout->addLayout(this->d->flagLayout, 2, 0);
-    setLayout(this->d->mainLayout);
+    d->flagLayout = new QGridLayout;
+    d->mainLayout = new QGridLayout;
+    d->mainLayout->setContentsMargins(3, 3, 3, 3);
+    d->mainLayout->addWidget(d->splitLine, 1, 0);
+    d->mainLayout->addLayout(d->flagLayout, 2, 0);
+    setLayout(d->mainLayout);
 }
 
 FlagPanel::~FlagPanel()
@@ -219,8 +241,6 @@ FlagPanel::~FlagPanel()
     delete d->titleLabel.data();
     delete d->mainLayout.data();
     delete d->splitLine.data();
-    delete d;
-    d = nullptr;
 }
 
 void FlagPanel::setTitle(const QString &title)
@@ -297,22 +317,14 @@ FlagPanelText::~FlagPanelText() = default;
 void FlagPanelText::setFlag(const QVariant &value, int index)
 {
     const QString text = value.toString();
-    if (isExistingFlag(index, d->flags.size())) {
-        auto *label = static_cast<QLabel *>(d->flag(index));
-        if (!label)
-            return; // deleted by the host; the index stays taken
-        const bool wasHidden = isClearedFlag(label);
-        label->setText(text);
-        label->show();
-        d->flagSet(this, index, text, false, wasHidden);
-        return;
-    }
-    if (!d->flagLayout)
-        return;
-    auto *label = new QLabel(text, this);
-    label->setAlignment(Qt::AlignCenter);
-    d->appendFlag(this, label);
-    d->flagSet(this, d->flags.size() - 1, text, false, false, true);
+    d->setFlag(
+        this, index, text, false,
+        [this, &text] {
+            auto *label = new QLabel(text, this);
+            label->setAlignment(Qt::AlignCenter);
+            return label;
+        },
+        [&text](QWidget *flag) { static_cast<QLabel *>(flag)->setText(text); });
 }
 
 // ---------------------------------------------------------------------------
@@ -320,7 +332,7 @@ void FlagPanelText::setFlag(const QVariant &value, int index)
 
 FlagPanelState::FlagPanelState(QWidget *parent)
     : FlagPanel(new FlagPanelStatePrivate, parent)
-    , dState(dynamic_cast<FlagPanelStatePrivate *>(d))
+    , dState(dynamic_cast<FlagPanelStatePrivate *>(d.get()))
 {
     // darker() answers in HSV with 16-bit components; round the default to
     // 8-bit RGB so that it compares equal to QColor(0, 212, 0) as a host
@@ -363,22 +375,14 @@ void FlagPanelState::setFlag(const QVariant &value, int index)
     // The lamp's words follow its value, not its colour: a host that paints
     // "on" grey still gets "on" read out.
     const QString speech = on ? tr("on") : tr("off");
-    if (isExistingFlag(index, d->flags.size())) {
-        QWidget *flag = d->flag(index);
-        if (!flag)
-            return; // deleted by the host; the index stays taken
-        const bool wasHidden = isClearedFlag(flag);
-        flag->setStyleSheet(style);
-        flag->show();
-        d->flagSet(this, index, speech, true, wasHidden);
-        return;
-    }
-    if (!d->flagLayout)
-        return;
-    auto *flag = new QWidget(this);
-    flag->setStyleSheet(style);
-    d->appendFlag(this, flag);
-    d->flagSet(this, d->flags.size() - 1, speech, true, false, true);
+    d->setFlag(
+        this, index, speech, true,
+        [this, &style] {
+            auto *flag = new QWidget(this);
+            flag->setStyleSheet(style);
+            return flag;
+        },
+        [&style](QWidget *flag) { flag->setStyleSheet(style); });
 }
 
 } // namespace widget

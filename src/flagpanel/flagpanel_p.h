@@ -13,6 +13,8 @@
 #include <QPointer>
 #include <QStringList>
 
+#include <functional>
+
 namespace rilo {
 namespace widget {
 
@@ -74,6 +76,13 @@ public:
     static QString panelText(QWidget *widget, QAccessible::Text text);
     // A lamp's name is "on" or "off", after its value.
     static QString lampText(QWidget *widget, QAccessible::Text text);
+    // What FlagPanelText::setFlag() and FlagPanelState::setFlag() share. An
+    // index within the row updates that flag with update() and shows it again
+    // (a flag the host deleted stays gone, its index taken); any other index
+    // appends a flag that create() makes as a child of panel, while the flag
+    // row exists. speech and nameFlag are passed on to flagSet().
+    void setFlag(QWidget *panel, int index, const QString &speech, bool nameFlag,
+                 const std::function<QWidget *()> &create, const std::function<void(QWidget *)> &update);
 
 private:
     Q_DISABLE_COPY(FlagPanelPrivate)

@@ -32,10 +32,7 @@ CCheckbox::CCheckbox(QWidget *parent)
     });
 }
 
-CCheckbox::~CCheckbox()
-{
-    delete d;
-}
+CCheckbox::~CCheckbox() = default;
 
 void CCheckbox::setChecked(bool checked)
 {

@@ -12,8 +12,8 @@ namespace widget {
 class CCheckboxPrivate
 {
 public:
-    explicit CCheckboxPrivate(CCheckbox *q)
-        : q(q)
+    explicit CCheckboxPrivate(CCheckbox *box)
+        : q(box)
         , checkedText(CCheckbox::tr("ON"))
         , unCheckedText(CCheckbox::tr("OFF"))
     {

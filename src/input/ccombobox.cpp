@@ -53,10 +53,7 @@ CComboBox::CComboBox(QWidget *parent)
     setAcceptDrops(true);
 }
 
-CComboBox::~CComboBox()
-{
-    delete d;
-}
+CComboBox::~CComboBox() = default;
 
 bool CComboBox::allowDrop() const
 {

@@ -46,7 +46,6 @@ ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
     , d(new ValueWidgetPrivate)
 {
     AccessibleText::install(&ValueWidgetPrivate::accessibleInterface);
-    setBorderWidth(0);
     d->valueWidget = new StateLabel(QStringLiteral("0.000"), 9, Qt::AlignRight | Qt::AlignVCenter, nullptr,
                                     Qt::WindowFlags());
     d->unitWidget = new StateLabel(QStringLiteral("V"), 9, Qt::AlignLeft | Qt::AlignBottom, nullptr,

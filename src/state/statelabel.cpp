@@ -21,7 +21,6 @@ StateLabel::StateLabel(const QString &text, int pointSize, Qt::Alignment alignme
                        Qt::WindowFlags flags)
     : StandardStateWidget(new QLabel, parent, flags)
 {
-    setBorderWidth(0);
     QLabel *label = this->label();
     StandardStateWidgetPrivate::settle(label);
     label->setMargin(2);

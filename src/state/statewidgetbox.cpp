@@ -72,7 +72,6 @@ StateWidgetBox::StateWidgetBox(QBoxLayout::Direction direction, QWidget *parent,
     , d(new StateWidgetBoxPrivate)
 {
     d->direction = direction;
-    setBorderWidth(0);
     d->layout(this);
 }
 

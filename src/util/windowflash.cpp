@@ -43,7 +43,6 @@ WindowFlash::WindowFlash(QWidget *widget, Backend *backend)
 WindowFlash::~WindowFlash()
 {
     stop();
-    delete d;
 }
 
 void WindowFlash::start()
