@@ -55,7 +55,7 @@ namespace {
 // The panel's record; the member is protected, reachable through a subclass.
 struct PanelAccess : FlagPanel
 {
-    static FlagPanelPrivate *record(FlagPanel *panel) { return panel->*(&PanelAccess::d); }
+    static FlagPanelPrivate *record(FlagPanel *panel) { return (panel->*(&PanelAccess::d)).get(); }
 };
 
 } // namespace
