@@ -46,8 +46,7 @@ void BenchCallgrind::sideAndSize()
 {
     QTest::addColumn<bool>("ours");
     QTest::addColumn<int>("rows");
-    const QList<int> sizes = qEnvironmentVariableIsSet("RILO_BENCH_SMOKE") ? QList<int>{8}
-                                                                            : QList<int>{64, 512};
+    const QList<int> sizes = qEnvironmentVariableIsSet("RILO_BENCH_SMOKE") ? QList<int>{8} : QList<int>{64, 512};
     for (int rows : sizes) {
         QTest::addRow("ours:%d", rows) << true << rows;
         QTest::addRow("baseline:%d", rows) << false << rows;

@@ -43,7 +43,10 @@ class CountingBox : public rilo::widget::StateWidgetBox
 {
 public:
     explicit CountingBox(int *counter)
-        : rilo::widget::StateWidgetBox(QBoxLayout::TopToBottom), m_counter(counter) {}
+        : rilo::widget::StateWidgetBox(QBoxLayout::TopToBottom)
+        , m_counter(counter)
+    {
+    }
     void render() override
     {
         ++*m_counter;
@@ -58,7 +61,10 @@ class CountingLabel : public rilo::widget::StateLabel
 {
 public:
     explicit CountingLabel(int *counter)
-        : rilo::widget::StateLabel(QStringLiteral("level")), m_counter(counter) {}
+        : rilo::widget::StateLabel(QStringLiteral("level"))
+        , m_counter(counter)
+    {
+    }
     void render() override
     {
         ++*m_counter;

@@ -29,18 +29,16 @@ struct Series
 
 // Each scenario with the name of its baseline.
 const std::pair<const char *, const char *> kScenarios[] = {
-    {"live frame", "plain QLabels"},       {"state", "style sheets"},
-    {"state + paint", "style sheets"},     {"construct hidden", "plain QLabels"},
-    {"destroy unshown", "plain QLabels"},  {"chain state", "style sheets"},
+    {"live frame", "plain QLabels"},      {"state", "style sheets"},
+    {"state + paint", "style sheets"},    {"construct hidden", "plain QLabels"},
+    {"destroy unshown", "plain QLabels"}, {"chain state", "style sheets"},
 };
 
-void drawChart(QPainter &p, const QRectF &area, const QString &title, const QString &baselineName,
-               const Series &series)
+void drawChart(QPainter &p, const QRectF &area, const QString &title, const QString &baselineName, const Series &series)
 {
     const QRectF plot = area.adjusted(62, 30, -14, -40);
     p.setPen(Qt::black);
-    p.drawText(area.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop,
-               title + QStringLiteral(" (wall clock)"));
+    p.drawText(area.adjusted(0, 4, 0, 0), Qt::AlignHCenter | Qt::AlignTop, title + QStringLiteral(" (wall clock)"));
 
     double lo = 1e300, hi = 0;
     int minX = 1 << 30, maxX = 0;
@@ -80,13 +78,18 @@ void drawChart(QPainter &p, const QRectF &area, const QString &title, const QStr
     }
     for (auto it = series.ours.cbegin(); it != series.ours.cend(); ++it) {
         const QPointF at = map(it.key(), lo);
-        p.drawText(QRectF(at.x() - 30, plot.bottom() + 4, 60, 16), Qt::AlignCenter,
-                   QString::number(it.key()));
+        p.drawText(QRectF(at.x() - 30, plot.bottom() + 4, 60, 16), Qt::AlignCenter, QString::number(it.key()));
     }
     p.drawText(QRectF(plot.left(), plot.bottom() + 20, plot.width(), 16), Qt::AlignCenter,
                title.startsWith(QLatin1String("chain")) ? QStringLiteral("depth") : QStringLiteral("M (rows)"));
 
-    const struct { const QMap<int, double> *values; QColor color; Qt::PenStyle style; QString name; } lines[] = {
+    const struct
+    {
+        const QMap<int, double> *values;
+        QColor color;
+        Qt::PenStyle style;
+        QString name;
+    } lines[] = {
         {&series.ours, QColor(0xFF, 0x7A, 0x00), Qt::SolidLine, QStringLiteral("rilo widgets")},
         {&series.baseline, QColor(0x35, 0x35, 0x38), Qt::DashLine, baselineName},
     };

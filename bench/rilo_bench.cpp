@@ -56,7 +56,13 @@ struct Options
 struct Row
 {
     Row(const QString &scenario, int size, double ours, double baseline, const QString &unit)
-        : scenario(scenario), size(size), ours(ours), baseline(baseline), unit(unit) {}
+        : scenario(scenario)
+        , size(size)
+        , ours(ours)
+        , baseline(baseline)
+        , unit(unit)
+    {
+    }
 
     QString scenario;
     int size = 0;
@@ -201,8 +207,8 @@ Row stateChange(const Options &options, int rows, bool paint)
                     QApplication::processEvents();
             });
         });
-    Row row{paint ? QStringLiteral("state + paint") : QStringLiteral("state"), rows, times.first,
-            times.second, QStringLiteral("ms")};
+    Row row{paint ? QStringLiteral("state + paint") : QStringLiteral("state"), rows, times.first, times.second,
+            QStringLiteral("ms")};
     if (paint && rows >= 64) {
         row.limit = rows >= 512 ? 16.7 : 2.0;
         row.goalOnOurs = true;
@@ -261,8 +267,8 @@ QVector<Row> chain(const Options &options, int depth, double *changingAtFirstDep
 
     QVector<Row> rows;
     rows.append(Row(QStringLiteral("chain state"), depth, change.first, change.second, QStringLiteral("ms")));
-    Row cost{QStringLiteral("chain redundant/changing render"), depth, redundantMs * 1000,
-             changingMs * 1000, QStringLiteral("us")};
+    Row cost{QStringLiteral("chain redundant/changing render"), depth, redundantMs * 1000, changingMs * 1000,
+             QStringLiteral("us")};
     cost.limit = 0.10;
     cost.goal = QStringLiteral("ratio <= 0.10");
     rows.append(cost);
@@ -277,8 +283,7 @@ QVector<Row> chain(const Options &options, int depth, double *changingAtFirstDep
         linear.goal = QStringLiteral("ratio <= 1.25 (linear)");
     }
     rows.append(linear);
-    std::printf("  chain %d: %d renders per state change, %d of them changing\n", depth, perChange,
-                changing);
+    std::printf("  chain %d: %d renders per state change, %d of them changing\n", depth, perChange, changing);
     return rows;
 }
 
@@ -366,8 +371,7 @@ QVector<Row> construction(const Options &options, const QVector<int> &sizes)
     QMap<int, std::pair<double, double>> destroyBySize;
     for (int size : sizes) {
         const BuildRun run = buildRuns(options, size);
-        Row construct{QStringLiteral("construct hidden"), size,
-                      medianOf(run.ours, &BuildFigures::constructMs),
+        Row construct{QStringLiteral("construct hidden"), size, medianOf(run.ours, &BuildFigures::constructMs),
                       medianOf(run.plain, &BuildFigures::constructMs), QStringLiteral("ms")};
         if (size >= 64) {
             construct.limit = 3.0;
@@ -376,8 +380,7 @@ QVector<Row> construction(const Options &options, const QVector<int> &sizes)
         rows.append(construct);
         Row heap{QStringLiteral("heap per row"), size,
                  (medianOf(run.ours, &BuildFigures::heapBytes) - emptyOurs) / size,
-                 (medianOf(run.plain, &BuildFigures::heapBytes) - emptyPlain) / size,
-                 QStringLiteral("bytes")};
+                 (medianOf(run.plain, &BuildFigures::heapBytes) - emptyPlain) / size, QStringLiteral("bytes")};
         if (size >= 64) {
             heap.limit = 2.5;
             heap.goal = QStringLiteral("ratio <= 2.5");
@@ -390,8 +393,7 @@ QVector<Row> construction(const Options &options, const QVector<int> &sizes)
     }
     // Linear means 8 times the rows cost about 8 times the time.
     if (destroyBySize.contains(64) && destroyBySize.contains(512)) {
-        Row growth{QStringLiteral("destroy growth 64->512"), 512,
-                   destroyBySize[512].first / destroyBySize[64].first,
+        Row growth{QStringLiteral("destroy growth 64->512"), 512, destroyBySize[512].first / destroyBySize[64].first,
                    destroyBySize[512].second / destroyBySize[64].second, QStringLiteral("x")};
         growth.limit = 8.5;
         growth.goalOnOurs = true;
@@ -498,9 +500,8 @@ std::pair<double, double> checkButtons(const Options &options, int n)
     return alternate(
         options,
         [&] {
-            return timeBuilds<QDialog>(options, [&items] {
-                return new rilo::widget::CheckButtonDialog(items, kScaleColumns);
-            });
+            return timeBuilds<QDialog>(options,
+                                       [&items] { return new rilo::widget::CheckButtonDialog(items, kScaleColumns); });
         },
         [&] {
             return timeBuilds<QDialog>(options, [&items] {
@@ -595,8 +596,8 @@ QString number(double value)
 
 void printTable(const QVector<Row> &rows)
 {
-    std::printf("\n%-38s %5s %10s %10s %-5s %7s  %-22s %s\n", "scenario", "M", "ours", "baseline", "unit",
-                "ratio", "goal", "met");
+    std::printf("\n%-38s %5s %10s %10s %-5s %7s  %-22s %s\n", "scenario", "M", "ours", "baseline", "unit", "ratio",
+                "goal", "met");
     for (const Row &row : rows) {
         std::printf("%-38s %5d %10s %10s %-5s %7s  %-22s %s\n", qPrintable(row.scenario), row.size,
                     qPrintable(number(row.ours)), qPrintable(number(row.baseline)), qPrintable(row.unit),
@@ -613,9 +614,8 @@ bool writeCsv(const QString &fileName, const QVector<Row> &rows)
     QTextStream out(&file);
     out << "scenario,M,ours,baseline,unit,ratio,goal,met\n";
     for (const Row &row : rows) {
-        out << row.scenario << ',' << row.size << ',' << row.ours << ',' << row.baseline << ',' << row.unit
-            << ',' << row.ratio() << ',' << row.goal << ','
-            << (row.hasGoal() ? (row.met() ? "yes" : "no") : "") << '\n';
+        out << row.scenario << ',' << row.size << ',' << row.ours << ',' << row.baseline << ',' << row.unit << ','
+            << row.ratio() << ',' << row.goal << ',' << (row.hasGoal() ? (row.met() ? "yes" : "no") : "") << '\n';
     }
     return true;
 }
@@ -644,7 +644,8 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     parser.addHelpOption();
-    const QCommandLineOption smokeOption(QStringLiteral("smoke"), QStringLiteral("Run each scenario once at the smallest size."));
+    const QCommandLineOption smokeOption(QStringLiteral("smoke"),
+                                         QStringLiteral("Run each scenario once at the smallest size."));
     const QCommandLineOption runsOption(QStringLiteral("runs"), QStringLiteral("Runs per side (median)."),
                                         QStringLiteral("n"), QStringLiteral("5"));
     const QCommandLineOption csvOption(QStringLiteral("csv"), QStringLiteral("Write the table to this CSV file."),

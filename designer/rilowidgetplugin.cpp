@@ -69,21 +69,20 @@ QString RiloWidgetPlugin::domXml() const
     // otherwise take the nearest class it knows, which for ValueWidget is
     // StateWidgetBox of this very plug-in, and then warn about every form
     // that names the Qt base instead.
-    return QStringLiteral(
-               "<ui language=\"c++\">\n"
-               " <widget class=\"%1\" name=\"%2\">\n"
-               "  <property name=\"geometry\">\n"
-               "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
-               "  </property>\n"
-               " </widget>\n"
-               " <customwidgets>\n"
-               "  <customwidget>\n"
-               "   <class>%1</class>\n"
-               "   <extends>%6</extends>\n"
-               "   <header location=\"global\">%5</header>\n"
-               "  </customwidget>\n"
-               " </customwidgets>\n"
-               "</ui>\n")
+    return QStringLiteral("<ui language=\"c++\">\n"
+                          " <widget class=\"%1\" name=\"%2\">\n"
+                          "  <property name=\"geometry\">\n"
+                          "   <rect><x>0</x><y>0</y><width>%3</width><height>%4</height></rect>\n"
+                          "  </property>\n"
+                          " </widget>\n"
+                          " <customwidgets>\n"
+                          "  <customwidget>\n"
+                          "   <class>%1</class>\n"
+                          "   <extends>%6</extends>\n"
+                          "   <header location=\"global\">%5</header>\n"
+                          "  </customwidget>\n"
+                          " </customwidgets>\n"
+                          "</ui>\n")
         .arg(m_description.className, m_description.objectName)
         .arg(m_description.defaultSize.width())
         .arg(m_description.defaultSize.height())

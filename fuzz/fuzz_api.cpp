@@ -86,8 +86,22 @@ bool g_disturbed = false;
 class Probe : public StateLabel
 {
 public:
-    enum Hook { None, ToggleOwn, ToggleBox, RepeatOnBox, ColorBox, RenderBox, AddToBox, DeleteSibling,
-                MoveSibling, DeleteSelf, DeleteLaterSelf, DeleteBox, ReplaceContent, HookCount };
+    enum Hook {
+        None,
+        ToggleOwn,
+        ToggleBox,
+        RepeatOnBox,
+        ColorBox,
+        RenderBox,
+        AddToBox,
+        DeleteSibling,
+        MoveSibling,
+        DeleteSelf,
+        DeleteLaterSelf,
+        DeleteBox,
+        ReplaceContent,
+        HookCount
+    };
     Hook hook = None;
 
     void render() override
@@ -464,7 +478,8 @@ private:
     // at or below it carries the bits.
     static void checkFlags(AbstractStateWidget *w, AbstractStateWidget::State state, bool on)
     {
-        const AbstractStateWidget::States want = on ? AbstractStateWidget::States(state) : AbstractStateWidget::States();
+        const AbstractStateWidget::States want =
+            on ? AbstractStateWidget::States(state) : AbstractStateWidget::States();
         if ((w->states() & state) != want)
             fail("a listed widget missed a box-level setState()");
         if (auto *box = qobject_cast<StateWidgetBox *>(w)) {

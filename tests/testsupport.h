@@ -22,8 +22,7 @@ inline bool noTopLevelWidgetsLeft()
 {
     const auto widgets = QApplication::topLevelWidgets();
     for (QWidget *w : widgets)
-        qWarning("top-level widget left behind: %s (%s)", w->metaObject()->className(),
-                 qPrintable(w->objectName()));
+        qWarning("top-level widget left behind: %s (%s)", w->metaObject()->className(), qPrintable(w->objectName()));
     return widgets.isEmpty();
 }
 

@@ -35,7 +35,9 @@ private slots:
         QTest::addColumn<QString>("header");
         QTest::addColumn<QString>("base");
         QTest::addColumn<QString>("spoken");
-        const auto row = [](const char *name, const char *header, const char *base, const char *spoken) { QTest::newRow(name) << name << header << base << spoken; };
+        const auto row = [](const char *name, const char *header, const char *base, const char *spoken) {
+            QTest::newRow(name) << name << header << base << spoken;
+        };
         row("rilo::widget::StateLabel", "widget/statelabel.h", "QWidget", "Label|");
         row("rilo::widget::StateWidgetBox", "widget/statewidgetbox.h", "QWidget", "|");
         row("rilo::widget::measure::ValueWidget", "widget/valuewidget.h", "QWidget", "0.000 V|");
@@ -58,22 +60,28 @@ private slots:
         QVERIFY(!plugin->toolTip().isEmpty() && !plugin->whatsThis().isEmpty() && !plugin->isContainer());
         const QImage icon = plugin->icon().pixmap(32, 32).toImage();
         int opaque = 0; // an all transparent icon shows nothing in the widget box
-        for (int i = 0; i < 32 * 32; ++i) opaque += qAlpha(icon.pixel(i % 32, i / 32)) > 0;
+        for (int i = 0; i < 32 * 32; ++i)
+            opaque += qAlpha(icon.pixel(i % 32, i / 32)) > 0;
         QVERIFY(opaque > 50);
 
         // The XML that Designer puts into a form, and the form's own declaration.
         const QString xml = plugin->domXml();
         QXmlStreamReader reader(xml);
-        while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {}
+        while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
+        }
         QVERIFY(!reader.hasError());
-        const auto match = [](const QString &text, const QString &pattern) { return QRegularExpression(pattern).match(text).captured(1); };
+        const auto match = [](const QString &text, const QString &pattern) {
+            return QRegularExpression(pattern).match(text).captured(1);
+        };
         QCOMPARE(match(xml, QStringLiteral("<widget class=\"([^\"]+)\"")), className);
         QVERIFY(match(xml, QStringLiteral("<widget [^>]*name=\"([a-z][^\"]*)\"")).size() > 0);
         QCOMPARE(match(xml, QStringLiteral("<class>([^<]+)</class>")), className);
         QCOMPARE(match(xml, QStringLiteral("<header location=\"global\">([^<]+)</header>")), header);
         QCOMPARE(match(xml, QStringLiteral("<extends>([^<]+)</extends>")), base);
         QFile form(QFINDTESTDATA("designerform.ui"));
-        QCOMPARE(match(QString::fromUtf8(form.open(QIODevice::ReadOnly) ? form.readAll() : QByteArray()), "<class>" + QRegularExpression::escape(className) + "</class>\\s*<extends>([^<]+)</extends>"), base);
+        QCOMPARE(match(QString::fromUtf8(form.open(QIODevice::ReadOnly) ? form.readAll() : QByteArray()),
+                       "<class>" + QRegularExpression::escape(className) + "</class>\\s*<extends>([^<]+)</extends>"),
+                 base);
 
         // Created as Designer creates it; the declared base is the nearest Qt class; the previews carry examples.
         QWidget parent;
@@ -81,7 +89,8 @@ private slots:
         QCOMPARE(widget->parentWidget(), &parent);
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
         const QMetaObject *meta = widget->metaObject();
-        while (QByteArray(meta->className()).contains("::")) meta = meta->superClass();
+        while (QByteArray(meta->className()).contains("::"))
+            meta = meta->superClass();
         QCOMPARE(QString::fromLatin1(meta->className()), base);
         QTEST(QString(rilotest::spoken(widget) + '|' + rilotest::spoken(widget, QAccessible::Description)), "spoken");
     }
@@ -103,7 +112,8 @@ private slots:
 
         // On screen: the display's ring in the active colour, the preview's lamps green, grey, green.
         ui.powerSupplyLCD->setState(AbstractStateWidget::kActive, true);
-        auto *lamps = qobject_cast<FlagPanelState *>(find(QStringLiteral("rilo::widget::FlagPanelState"))->createWidget(&form));
+        auto *lamps =
+            qobject_cast<FlagPanelState *>(find(QStringLiteral("rilo::widget::FlagPanelState"))->createWidget(&form));
         lamps->setGeometry(0, 0, 120, 60);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
@@ -122,7 +132,8 @@ private:
     QDesignerCustomWidgetInterface *find(const QString &name) const
     {
         const auto widgets = m_collection->customWidgets();
-        const auto it = std::find_if(widgets.begin(), widgets.end(), [&name](QDesignerCustomWidgetInterface *w) { return w->name() == name; });
+        const auto it = std::find_if(widgets.begin(), widgets.end(),
+                                     [&name](QDesignerCustomWidgetInterface *w) { return w->name() == name; });
         return it == widgets.end() ? nullptr : *it;
     }
     QPluginLoader m_loader{QStringLiteral(RILO_DESIGNER_PLUGIN)};

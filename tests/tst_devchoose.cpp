@@ -33,27 +33,42 @@ namespace {
 // `changes` such as "intf=4 addr=abc port=-1" applied.
 VisaIOParam record(const QString &changes)
 {
-    VisaIOParam p{QStringLiteral("untouched"), VisaIOInfo::kTcpip, QStringLiteral("1.2.3.4"), VisaIOInfo::kSOCKET, 5025,
-         115200, VisaSerial::kBits7, VisaSerial::kTwo, VisaSerial::kEven};
+    VisaIOParam p{
+        QStringLiteral("untouched"), VisaIOInfo::kTcpip, QStringLiteral("1.2.3.4"), VisaIOInfo::kSOCKET, 5025, 115200,
+        VisaSerial::kBits7,          VisaSerial::kTwo,   VisaSerial::kEven};
     for (const QString &change : changes.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString key = change.section(QLatin1Char('='), 0, 0), value = change.section(QLatin1Char('='), 1);
         const int v = value.toInt();
-        if (key == "intf") p.intfType = static_cast<VisaIOInfo::IntfType>(v);
-        if (key == "addr") p.ipAddress = value;
-        if (key == "lan") p.lanType = static_cast<VisaIOInfo::LanType>(v);
-        if (key == "port") p.port = v;
-        if (key == "baud") p.baudRate = quint32(v);
-        if (key == "data") p.dataBits = static_cast<VisaSerial::DataBits>(v);
-        if (key == "stop") p.stopBits = static_cast<VisaSerial::StopBits>(v);
-        if (key == "parity") p.parity = static_cast<VisaSerial::Parity>(v);
+        if (key == "intf")
+            p.intfType = static_cast<VisaIOInfo::IntfType>(v);
+        if (key == "addr")
+            p.ipAddress = value;
+        if (key == "lan")
+            p.lanType = static_cast<VisaIOInfo::LanType>(v);
+        if (key == "port")
+            p.port = v;
+        if (key == "baud")
+            p.baudRate = quint32(v);
+        if (key == "data")
+            p.dataBits = static_cast<VisaSerial::DataBits>(v);
+        if (key == "stop")
+            p.stopBits = static_cast<VisaSerial::StopBits>(v);
+        if (key == "parity")
+            p.parity = static_cast<VisaSerial::Parity>(v);
     }
     return p;
 }
 
 QString dump(const VisaIOParam &p)
 {
-    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9").arg(p.resourceName, QString::number(p.intfType), p.ipAddress)
-        .arg(int(p.lanType)).arg(p.port).arg(p.baudRate).arg(int(p.dataBits)).arg(int(p.stopBits)).arg(int(p.parity));
+    return QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9")
+        .arg(p.resourceName, QString::number(p.intfType), p.ipAddress)
+        .arg(int(p.lanType))
+        .arg(p.port)
+        .arg(p.baudRate)
+        .arg(int(p.dataBits))
+        .arg(int(p.stopBits))
+        .arg(int(p.parity));
 }
 
 // What a widget shows: a list's or field's text ("[text]" while the field has
@@ -66,7 +81,8 @@ QString shown(QWidget *w)
         text = box->currentText();
     else if (auto *edit = qobject_cast<QLineEdit *>(w))
         text = edit->window()->focusWidget() == edit && edit->selectedText() == edit->text() && edit->hasSelectedText()
-            ? '[' + edit->text() + ']' : edit->text();
+                 ? '[' + edit->text() + ']'
+                 : edit->text();
     else if (auto *spin = qobject_cast<QSpinBox *>(w))
         text = spin->text();
     else if (auto *button = qobject_cast<QAbstractButton *>(w))
@@ -105,7 +121,7 @@ void closeNextMessageBox(QDialog *dialog, QString *seen)
     QTimer::singleShot(0, dialog, [dialog, seen]() {
         if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
             const bool expected = box->windowTitle().isEmpty() && box->icon() == QMessageBox::Information
-                && box->parentWidget() == dialog && box->standardButtons() == QMessageBox::Ok;
+                               && box->parentWidget() == dialog && box->standardButtons() == QMessageBox::Ok;
             *seen = expected && box->text() == "The IP address is invalid." ? " box" : " unexpected box";
             box->button(QMessageBox::Ok)->click();
         }
@@ -129,9 +145,10 @@ private Q_SLOTS:
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("result");
         const char *const rows[][2] = {
-            {"valid", "192.168.1.10>1;0.0.0.0>1;255.255.255.255>1;001.02.3.004>1;200.249.199.99>1;10.0.0.1\n>1;"
-                      "256.1.1.1>0;1.1.1.260>0;1.2.3>0;1.2.3.4.5>0;>0; 1.2.3.4>0;1.2.3.4 >0;1.2.3.4\n\n>0;1.2.3.4\r\n>0;"
-                      "1.2.3.0004>0;2001.2.3.4>0;1..2.3>0;-1.2.3.4>0;\xd9\xa1.2.3.4>0;192.168.1.10:5025>0"},
+            {"valid",
+             "192.168.1.10>1;0.0.0.0>1;255.255.255.255>1;001.02.3.004>1;200.249.199.99>1;10.0.0.1\n>1;"
+             "256.1.1.1>0;1.1.1.260>0;1.2.3>0;1.2.3.4.5>0;>0; 1.2.3.4>0;1.2.3.4 >0;1.2.3.4\n\n>0;1.2.3.4\r\n>0;"
+             "1.2.3.0004>0;2001.2.3.4>0;1..2.3>0;-1.2.3.4>0;\xd9\xa1.2.3.4>0;192.168.1.10:5025>0"},
             {"split", "192.168.001.010>192|168|001|010;256.1.1.1>25|6|1|1|1;1234>123|4;a.b.c.d>;1a22b255>1|22|255;"
                       "300>30|0;0199>019|9; 10 . 0 .0. 7\n>10|0|0|7"},
             {"combine", "192|168|001|010>192.168.1.10;000|00|0|010>0.0.0.10;1||3|4>1..3.4;25|6|1|1|1>;1|2|3>;"
@@ -141,7 +158,8 @@ private Q_SLOTS:
         for (const auto &row : rows) {
             for (const QString &pair : QString::fromUtf8(row[1]).split(QLatin1Char(';'))) {
                 const QString input = pair.section(QLatin1Char('>'), 0, 0);
-                QTest::addRow("%s %s", row[0], qPrintable(input)) << row[0] << input << pair.section(QLatin1Char('>'), 1);
+                QTest::addRow("%s %s", row[0], qPrintable(input))
+                    << row[0] << input << pair.section(QLatin1Char('>'), 1);
             }
         }
     }
@@ -152,10 +170,10 @@ private Q_SLOTS:
         QFETCH(QString, input);
         VisaIOParam param;
         DlgDevChoose d(param, {});
-        QTEST(function == "valid" ? QString::number(d.isValidIPAddress(input))
-                  : function == "split" ? QStringList(d.splitIPAddress(input)).join(QLatin1Char('|'))
-                  : function == "combine" ? d.combineIPAddress(input.split(QLatin1Char('|')))
-                                          : d.removePreChar(input, function.at(5).toLatin1()),
+        QTEST(function == "valid"     ? QString::number(d.isValidIPAddress(input))
+              : function == "split"   ? QStringList(d.splitIPAddress(input)).join(QLatin1Char('|'))
+              : function == "combine" ? d.combineIPAddress(input.split(QLatin1Char('|')))
+                                      : d.removePreChar(input, function.at(5).toLatin1()),
               "result");
     }
 
@@ -165,19 +183,30 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("value");
-        QTest::newRow("class") << "class" << "rilo::widget::DlgDevChoose QDialog";
-        QTest::newRow("widgets") << "*" << "buttonBox:QDialogButtonBox cbRS232BaudRate:QComboBox cbRS232Databits:QComboBox "
-            "cbRS232Parity:QComboBox cbRS232Stopbits:QComboBox cbbLANMode:QComboBox edtLANIP:QLineEdit groupBox:QGroupBox "
-            "rbGPIB:QRadioButton rbLAN:QRadioButton rbRS232:QRadioButton rbUSB:QRadioButton sbLANPort:QSpinBox "
-            "tabWidget:QTabWidget";
-        QTest::newRow("baud rates") << "cbRS232BaudRate" << "4800=4800 7200=7200 9600=9600 14400=14400 19200=19200 "
-                                                            "38400=38400 57600=57600 115200=115200 128000=128000 editable";
-        QTest::newRow("data bits") << "cbRS232Databits" << "5=5 6=6 7=7 8=8";
-        QTest::newRow("stop bits") << "cbRS232Stopbits" << "1=10 1.5=15 2=20";
-        QTest::newRow("parity") << "cbRS232Parity" << "None=0 Odd=1 Even=2 Mark=3 Space=4";
-        QTest::newRow("LAN modes") << "cbbLANMode" << "INSTR=0 SOCKET=1 HiSLIP=2";
-        QTest::newRow("port field") << "sbLANPort" << "no arrows";
-        QTest::newRow("suggestions") << "edtLANIP" << "192.168.1.10 10.0.0.25";
+        QTest::newRow("class") << "class"
+                               << "rilo::widget::DlgDevChoose QDialog";
+        QTest::newRow("widgets")
+            << "*"
+            << "buttonBox:QDialogButtonBox cbRS232BaudRate:QComboBox cbRS232Databits:QComboBox "
+               "cbRS232Parity:QComboBox cbRS232Stopbits:QComboBox cbbLANMode:QComboBox edtLANIP:QLineEdit "
+               "groupBox:QGroupBox "
+               "rbGPIB:QRadioButton rbLAN:QRadioButton rbRS232:QRadioButton rbUSB:QRadioButton sbLANPort:QSpinBox "
+               "tabWidget:QTabWidget";
+        QTest::newRow("baud rates") << "cbRS232BaudRate"
+                                    << "4800=4800 7200=7200 9600=9600 14400=14400 19200=19200 "
+                                       "38400=38400 57600=57600 115200=115200 128000=128000 editable";
+        QTest::newRow("data bits") << "cbRS232Databits"
+                                   << "5=5 6=6 7=7 8=8";
+        QTest::newRow("stop bits") << "cbRS232Stopbits"
+                                   << "1=10 1.5=15 2=20";
+        QTest::newRow("parity") << "cbRS232Parity"
+                                << "None=0 Odd=1 Even=2 Mark=3 Space=4";
+        QTest::newRow("LAN modes") << "cbbLANMode"
+                                   << "INSTR=0 SOCKET=1 HiSLIP=2";
+        QTest::newRow("port field") << "sbLANPort"
+                                    << "no arrows";
+        QTest::newRow("suggestions") << "edtLANIP"
+                                     << "192.168.1.10 10.0.0.25";
     }
 
     void interfaceFacts()
@@ -188,7 +217,8 @@ private Q_SLOTS:
         QStringList value;
         if (name == "class")
             value << dialog.metaObject()->className() << dialog.metaObject()->superClass()->className();
-        for (QWidget *w : dialog.findChildren<QWidget *>(QRegularExpression(QStringLiteral("^(?!qt_|label|tab_|tab$)[a-z]"))))
+        for (QWidget *w :
+             dialog.findChildren<QWidget *>(QRegularExpression(QStringLiteral("^(?!qt_|label|tab_|tab$)[a-z]"))))
             value << (name == "*" ? w->objectName() + ':' + w->metaObject()->className() : QString());
         value.removeAll(QString());
         if (name == "*")
@@ -218,9 +248,11 @@ private Q_SLOTS:
         QTest::addColumn<QString>("actions");
         QTest::addColumn<QString>("outcome");
         const char *const rows[][4] = {
-            {"shows the record", "", "edtLANIP=1.2.3.4 cbbLANMode=SOCKET sbLANPort=5025 cbRS232BaudRate=115200 "
+            {"shows the record", "",
+             "edtLANIP=1.2.3.4 cbbLANMode=SOCKET sbLANPort=5025 cbRS232BaudRate=115200 "
              "cbRS232Databits=7 cbRS232Stopbits=2 cbRS232Parity=Even rbLAN=on rbUSB=off tabWidget=1 "
-             "qt_tabwidget_tabbar=(hidden) ok", "accepted"},
+             "qt_tabwidget_tabbar=(hidden) ok",
+             "accepted"},
             {"unknown values select nothing and store 0", "intf=4 lan=9 port=-80 baud=12345 data=0 stop=1 parity=-3",
              "cbbLANMode= sbLANPort=0(off) cbRS232BaudRate= cbRS232Databits= cbRS232Stopbits= cbRS232Parity= ok",
              "lan=0 port=0 baud=0 data=0 stop=0 parity=0 accepted"},
@@ -230,30 +262,39 @@ private Q_SLOTS:
             {"RS232, address as it stands", "intf=4 addr=010.0.0.1", "rbRS232=on tabWidget=2 ok", "accepted"},
             {"GPIB hidden and kept", "intf=1 addr=300.0.0.1", "rbGPIB=on(hidden) tabWidget=3(hidden) ok", "accepted"},
             {"unknown interface kept", "intf=2", "rbUSB=on tabWidget=0 ok", "accepted"},
-            {"interface written at once", "intf=7", "click:rbLAN tabWidget=1 click:rbRS232 tabWidget=2 click:rbUSB "
-             "tabWidget=0 click:rbLAN type:edtLANIP=10.9.9.9 type:sbLANPort=1234 esc", "intf=6 rejected"},
-            {"port follows the LAN mode", "lan=0", "sbLANPort=5025(off) down:cbbLANMode sbLANPort=5025 "
-             "type:sbLANPort=4880 down:cbbLANMode sbLANPort=4880(off) up:cbbLANMode ok", "lan=1 port=4880 accepted"},
+            {"interface written at once", "intf=7",
+             "click:rbLAN tabWidget=1 click:rbRS232 tabWidget=2 click:rbUSB "
+             "tabWidget=0 click:rbLAN type:edtLANIP=10.9.9.9 type:sbLANPort=1234 esc",
+             "intf=6 rejected"},
+            {"port follows the LAN mode", "lan=0",
+             "sbLANPort=5025(off) down:cbbLANMode sbLANPort=5025 "
+             "type:sbLANPort=4880 down:cbbLANMode sbLANPort=4880(off) up:cbbLANMode ok",
+             "lan=1 port=4880 accepted"},
             {"LAN address without leading zeros", "addr=192.168.001.010", "ok", "addr=192.168.1.10 accepted"},
-            {"invalid LAN address", "addr=300.1.1.1", "type:sbLANPort=8000 ok unchanged edtLANIP=[300.1.1.1] "
-             "keys:edtLANIP=10.020.3.4 ok", "addr=10.20.3.4 port=8000 accepted box"},
+            {"invalid LAN address", "addr=300.1.1.1",
+             "type:sbLANPort=8000 ok unchanged edtLANIP=[300.1.1.1] "
+             "keys:edtLANIP=10.020.3.4 ok",
+             "addr=10.20.3.4 port=8000 accepted box"},
             {"baud rate off the list", "", "type:cbRS232BaudRate=230400 ok", "baud=230400 accepted"},
             {"baud rate and Enter", "", "type:cbRS232BaudRate=250000 enter:cbRS232BaudRate", "baud=250000 accepted"},
             {"letters refused", "", "type:cbRS232BaudRate=12a0b0 cbRS232BaudRate=1200 ok", "baud=1200 accepted"},
             {"baud rate cleared", "", "type:cbRS232BaudRate= ok", "baud=0 accepted"},
             {"baud rate beyond 32 bits", "", "type:cbRS232BaudRate=9999999999 ok", "baud=0 accepted"},
             // A host that deletes parts: a field that is gone keeps its member.
-            {"nothing deleted", "intf=4 addr=010.0.0.1", "next steer", "intf=6 addr=10.0.0.1 lan=2 port=8000 parity=3 accepted"},
+            {"nothing deleted", "intf=4 addr=010.0.0.1", "next steer",
+             "intf=6 addr=10.0.0.1 lan=2 port=8000 parity=3 accepted"},
             {"address field deleted", "intf=4 addr=300.1.1.1", "next delete:edtLANIP steer",
              "intf=6 lan=2 port=8000 parity=3 accepted"},
             {"LAN mode deleted", "intf=4", "next delete:cbbLANMode steer", "intf=6 port=8000 parity=3 accepted"},
             {"port deleted", "intf=4", "next delete:sbLANPort steer", "intf=6 lan=2 parity=3 accepted"},
             {"parity deleted", "intf=4", "next delete:cbRS232Parity steer", "intf=6 lan=2 port=8000 accepted"},
             {"pages deleted", "intf=4", "next delete:tabWidget steer", "intf=6 accepted"},
-            {"dialog deleted under its message box", "intf=4 addr=300.1.1.1", "next click:rbLAN doom", "intf=6 deleted"},
+            {"dialog deleted under its message box", "intf=4 addr=300.1.1.1", "next click:rbLAN doom",
+             "intf=6 deleted"},
         };
         for (const auto &row : rows)
-            QTest::newRow(row[0]) << row[1] << QString::fromLatin1(row[2]).replace("steer", "lang click:rbLAN ok") << row[3];
+            QTest::newRow(row[0]) << row[1] << QString::fromLatin1(row[2]).replace("steer", "lang click:rbLAN ok")
+                                  << row[3];
     }
 
     void dialogDriven()
@@ -266,7 +307,11 @@ private Q_SLOTS:
         QPointer<DlgDevChoose> dialog = new DlgDevChoose(param, {});
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog));
-        const struct Reaper { QPointer<DlgDevChoose> &p; ~Reaper() { delete p.data(); } } reaper{dialog};
+        const struct Reaper
+        {
+            QPointer<DlgDevChoose> &p;
+            ~Reaper() { delete p.data(); }
+        } reaper{dialog};
         QString box;
         QEvent languageChange(QEvent::LanguageChange);
         for (const QString &action : actions.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
@@ -278,7 +323,8 @@ private Q_SLOTS:
             if (action == "ok" || verb == "enter")
                 closeNextMessageBox(dialog, &box);
             if (action == "ok")
-                QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+                QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
+                                  Qt::LeftButton);
             else if (action == "esc")
                 QTest::keyClick(dialog, Qt::Key_Escape);
             else if (action == "unchanged")
@@ -289,10 +335,12 @@ private Q_SLOTS:
                 for (const char *name : {"cbbLANMode", "cbRS232Parity", "sbLANPort"})
                     next(dialog->findChild<QWidget *>(QLatin1String(name)));
             else if (action == "doom")
-                QTimer::singleShot(0, dialog, [&dialog] {
-                    if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-                        delete dialog.data(); // the box is the dialog's child
-                }), dialog->accept();
+                QTimer::singleShot(0, dialog,
+                                   [&dialog] {
+                                       if (qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+                                           delete dialog.data(); // the box is the dialog's child
+                                   }),
+                    dialog->accept();
             else if (verb.isEmpty())
                 QCOMPARE(shown(w), text);
             else if (verb == "click")
@@ -306,7 +354,10 @@ private Q_SLOTS:
             if (!dialog)
                 break;
         }
-        const QString end = !dialog ? "deleted" : dialog->isVisible() ? "open" : dialog->result() ? "accepted" : "rejected";
+        const QString end = !dialog             ? "deleted"
+                          : dialog->isVisible() ? "open"
+                          : dialog->result()    ? "accepted"
+                                                : "rejected";
         QStringList changed = outcome.split(QLatin1Char(' ')), state;
         while (!changed.isEmpty() && !changed.last().contains(QLatin1Char('=')))
             state.prepend(changed.takeLast());
@@ -348,7 +399,8 @@ private Q_SLOTS:
             QApplication::sendEvent(&dialog, &languageChange);
             QApplication::sendEvent(&titled, &languageChange);
             QCOMPARE(QStringList({dialog.windowTitle(), titled.windowTitle(), address->text()}).join('|')
-                         + QString::number(address->cursorPosition()), QStringLiteral("Port Type|Bench supply|10.0.0.0993"));
+                         + QString::number(address->cursorPosition()),
+                     QStringLiteral("Port Type|Bench supply|10.0.0.0993"));
         }
         // The event reaches QDialog (QWidget), whose handling of a font change redoes the layout.
         dialog.layout()->activate();

@@ -51,7 +51,8 @@ QDialog *makeDialog(const QString &kind, const QString &items, int columns)
 QList<QPushButton *> checkButtons(QDialog *dialog)
 {
     QList<QPushButton *> result = dialog->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly);
-    result.erase(std::remove_if(result.begin(), result.end(), [](QPushButton *b) { return !b->isCheckable(); }), result.end());
+    result.erase(std::remove_if(result.begin(), result.end(), [](QPushButton *b) { return !b->isCheckable(); }),
+                 result.end());
     return result;
 }
 
@@ -77,7 +78,6 @@ QString state(QDialog *dialog)
     return result;
 }
 
-
 } // namespace
 
 class TestDialogs : public QObject
@@ -96,8 +96,9 @@ private Q_SLOTS:
         QCOMPARE(names.join(' '), "CheckButtonDialog:QDialog CheckButtonDialog_:QDialog SpinBoxDialog:QDialog "
                                   "CheckButtonAndSpinBoxDialog:QDialog");
         QVERIFY(CheckButtonDialog::staticMetaObject.indexOfSignal("buttonClicked(CheckButtonDialog::TParam&)") >= 0);
-        QVERIFY(CheckButtonDialog_({{"a", 1}}, 0, nullptr, Qt::Tool | Qt::WindowStaysOnTopHint).windowFlags().testFlag(
-            Qt::WindowStaysOnTopHint)); // the host's flags
+        QVERIFY(CheckButtonDialog_({{"a", 1}}, 0, nullptr, Qt::Tool | Qt::WindowStaysOnTopHint)
+                    .windowFlags()
+                    .testFlag(Qt::WindowStaysOnTopHint)); // the host's flags
     }
 
     // Button i in row i / columns + 1, column i % columns; all in row 0 for
@@ -136,7 +137,8 @@ private Q_SLOTS:
         }
         QTEST(cells.join(' '), "cells");
         QCOMPARE(grid->count(), count + (kind == "choice" ? 2 : 0)); // the buttons (and value row and OK)
-        for (auto make : {&CheckButtonDialog::makeButton, &CheckButtonDialog_::makeButton, &CheckButtonAndSpinBoxDialog::makeButton}) {
+        for (auto make : {&CheckButtonDialog::makeButton, &CheckButtonDialog_::makeButton,
+                          &CheckButtonAndSpinBoxDialog::makeButton}) {
             const std::unique_ptr<QPushButton> button(make(QStringLiteral("Range"), 3.5));
             QVERIFY(!button->parent() && button->isCheckable() && button->minimumSize() == QSize(80, 49));
             QCOMPARE(button->text() + button->property("UserData").toString(), QStringLiteral("Range3.5"));
@@ -154,20 +156,45 @@ private Q_SLOTS:
         QTest::addColumn<QString>("items");
         QTest::addColumn<QString>("calls");
         QTest::addColumn<QString>("states");
-        QTest::newRow("text ignores case") << "pairs" << "Cancel=0 OK=1" << "t:ok t:CANCEL t:Ok- t:nothing"
+        QTest::newRow("text ignores case") << "pairs"
+                                           << "Cancel=0 OK=1"
+                                           << "t:ok t:CANCEL t:Ok- t:nothing"
                                            << "01@1 11@0 10@1 10@1";
-        QTest::newRow("first match") << "pairs" << "a=7 b=7 A=8" << "v:7 t:A- v:8 v:7.0 v:none" << "100@0 000@0 001@2 101@0 101@0";
-        QTest::newRow("all, independent") << "pairs" << "B0=0 B1=10 B2=20" << "all none" << "111@- 000@-";
-        QTest::newRow("all, exclusive") << "pairs" << "B0=0 B1=10 B2=20" << "excl all none" << "000@- 001@- 001@-";
-        QTest::newRow("none to check") << "pairs" << "" << "t:x v:1 all excl" << "@- @- @- @-";
-        QTest::newRow("clicks") << "pairs" << "CH1=1 CH2=two" << "c:1 c:0 c:1" << "!CH2+ 01@1 !CH1+ 11@0 !CH2 10@1";
-        QTest::newRow("exclusive clicks") << "pairs" << "B0=0 B1=10 B2=20" << "excl c:0 c:2 c:2"
+        QTest::newRow("first match") << "pairs"
+                                     << "a=7 b=7 A=8"
+                                     << "v:7 t:A- v:8 v:7.0 v:none"
+                                     << "100@0 000@0 001@2 101@0 101@0";
+        QTest::newRow("all, independent") << "pairs"
+                                          << "B0=0 B1=10 B2=20"
+                                          << "all none"
+                                          << "111@- 000@-";
+        QTest::newRow("all, exclusive") << "pairs"
+                                        << "B0=0 B1=10 B2=20"
+                                        << "excl all none"
+                                        << "000@- 001@- 001@-";
+        QTest::newRow("none to check") << "pairs"
+                                       << ""
+                                       << "t:x v:1 all excl"
+                                       << "@- @- @- @-";
+        QTest::newRow("clicks") << "pairs"
+                                << "CH1=1 CH2=two"
+                                << "c:1 c:0 c:1"
+                                << "!CH2+ 01@1 !CH1+ 11@0 !CH2 10@1";
+        QTest::newRow("exclusive clicks") << "pairs"
+                                          << "B0=0 B1=10 B2=20"
+                                          << "excl c:0 c:2 c:2"
                                           << "000@- !B0+ 100@0 !B2+ 001@2 !B2+ 001@2";
-        QTest::newRow("renamed entry") << "pairs" << "Volt=1 Amp=2" << "rename c:1 none t:amp t:renamed v:99-"
+        QTest::newRow("renamed entry") << "pairs"
+                                       << "Volt=1 Amp=2"
+                                       << "rename c:1 none t:amp t:renamed v:99-"
                                        << "00@- !Amp+ 01@1 00@1 00@1 01@1 00@1";
-        QTest::newRow("records, case counts") << "records" << "OK=1 Off=2 x=2" << "t:ok t:OK v:2 v:3 c:2"
+        QTest::newRow("records, case counts") << "records"
+                                              << "OK=1 Off=2 x=2"
+                                              << "t:ok t:OK v:2 v:3 c:2"
                                               << "000@- 100@0 110@1 110@1 !x 111@2";
-        QTest::newRow("choice, exclusive") << "choice" << "Low=1 High=2 Auto=3" << "v:1 t:High t:auto c:0"
+        QTest::newRow("choice, exclusive") << "choice"
+                                           << "Low=1 High=2 Auto=3"
+                                           << "v:1 t:High t:auto c:0"
                                            << "100@0=1 010@1=2 010@1=2 100@0=1";
     }
     void checkingByTextValueAndClick()
@@ -189,17 +216,22 @@ private Q_SLOTS:
                 states << '!' + std::get<0>(p) + (std::get<2>(p)->isChecked() ? "+" : "");
             });
         if (records)
-            connect(records, &CheckButtonDialog_::buttonClicked, this, [&states](QObject *b) { states << '!' + b->property("text").toString(); });
+            connect(records, &CheckButtonDialog_::buttonClicked, this,
+                    [&states](QObject *b) { states << '!' + b->property("text").toString(); });
         for (const QString &call : calls.split(' ')) {
             const QString arg = call.mid(2).remove(QRegularExpression("-$"));
-            const QVariant value = arg.contains('.') ? QVariant(arg.toDouble()) : arg == "none" ? QVariant(arg) : QVariant(arg.toInt());
+            const QVariant value = arg.contains('.') ? QVariant(arg.toDouble())
+                                 : arg == "none"     ? QVariant(arg)
+                                                     : QVariant(arg.toInt());
             const bool check = !call.endsWith('-');
             if (call == "all" || call == "none")
                 pairs->setCheckedAll(call == "all");
             else if (call == "excl")
                 pairs->setExclusive(true);
             else if (call == "rename")
-                connect(pairs, &CheckButtonDialog::buttonClicked, this, [](CheckButtonDialog::TParam &p) { std::get<0>(p) = QStringLiteral("Renamed"), std::get<1>(p) = 99; });
+                connect(pairs, &CheckButtonDialog::buttonClicked, this, [](CheckButtonDialog::TParam &p) {
+                    std::get<0>(p) = QStringLiteral("Renamed"), std::get<1>(p) = 99;
+                });
             else if (call.startsWith("c:"))
                 QTest::mouseClick(checkButtons(dialog.get()).at(arg.toInt()), Qt::LeftButton);
             else if (call.startsWith("t:"))
@@ -253,7 +285,9 @@ private Q_SLOTS:
             QLayout *row = outer->itemAt(outer->count() - 2)->layout();
             QStringList seen;
             for (int i = 0; i < row->count(); ++i)
-                seen << row->itemAt(i)->widget()->metaObject()->className() + QString::number(rilotest::positionOf(static_cast<QGridLayout *>(row), row->itemAt(i)).value(1));
+                seen << row->itemAt(i)->widget()->metaObject()->className()
+                            + QString::number(
+                                rilotest::positionOf(static_cast<QGridLayout *>(row), row->itemAt(i)).value(1));
             QVERIFY(!dialog->windowFlags().testFlag(Qt::WindowContextHelpButtonHint));
             QCOMPARE(outer->itemAt(outer->indexOf(okButton(dialog)))->alignment(), Qt::AlignRight | Qt::AlignVCenter);
             seen << QString::number(rilotest::positionOf(outer, okButton(dialog)).value(0)) << okButton(dialog)->text();
@@ -267,9 +301,11 @@ private Q_SLOTS:
     void spinBoxDialogsRunModally()
     {
         SpinBoxDialog spin;
-        const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(CheckButtonAndSpinBoxDialog::makeInstance({{"Range 1", 1}, {"Range 2", 2}}, 2));
+        const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(
+            CheckButtonAndSpinBoxDialog::makeInstance({{"Range 1", 1}, {"Range 2", 2}}, 2));
         choice->setValueRange(0, 60);
-        for (QDialog *dialog : {static_cast<QDialog *>(&spin), static_cast<QDialog *>(choice.get()), static_cast<QDialog *>(&spin)}) {
+        for (QDialog *dialog :
+             {static_cast<QDialog *>(&spin), static_cast<QDialog *>(choice.get()), static_cast<QDialog *>(&spin)}) {
             const bool close = dialog == &spin && spin.value() > 0;
             QTimer::singleShot(0, dialog, [dialog, close] {
                 if (close)
@@ -287,22 +323,26 @@ private Q_SLOTS:
 
     void textsGoThroughTheClassContext()
     {
-        struct : QTranslator {
+        struct : QTranslator
+        {
             bool isEmpty() const override { return false; }
             QString translate(const char *context, const char *text, const char *, int) const override
             {
-                return QByteArray(context).startsWith("rilo::widget::") ? '[' + QString::fromUtf8(text) + ']' : QString();
+                return QByteArray(context).startsWith("rilo::widget::") ? '[' + QString::fromUtf8(text) + ']'
+                                                                        : QString();
             }
         } translator;
         QCoreApplication::installTranslator(&translator);
         SpinBoxDialog spin;
         const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(CheckButtonAndSpinBoxDialog::makeInstance({}, 0));
         QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(spin.findChild<QLabel *>()->text() + okButton(&spin)->text() + okButton(choice.get())->text(), "[Value][OK][OK]");
+        QCOMPARE(spin.findChild<QLabel *>()->text() + okButton(&spin)->text() + okButton(choice.get())->text(),
+                 "[Value][OK][OK]");
         QEvent languageChange(QEvent::LanguageChange);
         QApplication::sendEvent(&spin, &languageChange);
         QApplication::sendEvent(choice.get(), &languageChange);
-        QCOMPARE(spin.findChild<QLabel *>()->text() + okButton(&spin)->text() + okButton(choice.get())->text(), "ValueOKOK");
+        QCOMPARE(spin.findChild<QLabel *>()->text() + okButton(&spin)->text() + okButton(choice.get())->text(),
+                 "ValueOKOK");
     }
 
     // A host deletes a part (a check button, the group, the layout, a spin
@@ -313,13 +353,25 @@ private Q_SLOTS:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("attack");
         QTest::addColumn<QString>("left");
-        const char *const rows[][3] = {{"pairs", "", "100@0"}, {"pairs", "QPushButton", "10@0"},
-            {"pairs", "toggled 0 2", "10@0"}, {"pairs", "click", "deleted"}, {"pairs", "QButtonGroup", "100@0"},
-            {"pairs", "QGridLayout", "100@0"}, {"records", "", "111@0"}, {"records", "QPushButton", "11@0"},
-            {"records", "click", "deleted"}, {"choice", "", "001@2=20 7.5"}, {"choice", "QPushButton", "01@1=10 7.5"},
-            {"choice", "QDoubleSpinBox", "001@2=20 0"}, {"choice", "QLabel", "001@2=20 7.5"}, {"choice", "OK", "001@2=20 7.5"},
-            {"choice", "toggled 1 0", "01@1=20 7.5"}, {"spin", "", "5"}, {"spin", "QDoubleSpinBox", "0"},
-            {"spin", "QLabel", "5"}, {"spin", "OK", "5"}};
+        const char *const rows[][3] = {{"pairs", "", "100@0"},
+                                       {"pairs", "QPushButton", "10@0"},
+                                       {"pairs", "toggled 0 2", "10@0"},
+                                       {"pairs", "click", "deleted"},
+                                       {"pairs", "QButtonGroup", "100@0"},
+                                       {"pairs", "QGridLayout", "100@0"},
+                                       {"records", "", "111@0"},
+                                       {"records", "QPushButton", "11@0"},
+                                       {"records", "click", "deleted"},
+                                       {"choice", "", "001@2=20 7.5"},
+                                       {"choice", "QPushButton", "01@1=10 7.5"},
+                                       {"choice", "QDoubleSpinBox", "001@2=20 0"},
+                                       {"choice", "QLabel", "001@2=20 7.5"},
+                                       {"choice", "OK", "001@2=20 7.5"},
+                                       {"choice", "toggled 1 0", "01@1=20 7.5"},
+                                       {"spin", "", "5"},
+                                       {"spin", "QDoubleSpinBox", "0"},
+                                       {"spin", "QLabel", "5"},
+                                       {"spin", "OK", "5"}};
         for (const auto &row : rows)
             QTest::addRow("%s, %s", row[0], row[1]) << row[0] << row[1] << row[2];
     }
@@ -331,14 +383,19 @@ private Q_SLOTS:
         const QList<QPushButton *> buttons = checkButtons(dialog);
         if (attack == "click") {
             auto deleteDialog = [&dialog] { delete dialog.data(); };
-            kind == "pairs" ? void(connect(static_cast<CheckButtonDialog *>(dialog.data()), &CheckButtonDialog::buttonClicked, deleteDialog))
-                            : void(connect(static_cast<CheckButtonDialog_ *>(dialog.data()), &CheckButtonDialog_::buttonClicked, deleteDialog));
+            kind == "pairs" ? void(connect(static_cast<CheckButtonDialog *>(dialog.data()),
+                                           &CheckButtonDialog::buttonClicked, deleteDialog))
+                            : void(connect(static_cast<CheckButtonDialog_ *>(dialog.data()),
+                                           &CheckButtonDialog_::buttonClicked, deleteDialog));
             buttons[1]->click();
         } else if (attack.startsWith("toggled")) {
             QPointer<QPushButton> victim = buttons[attack.section(' ', 2).toInt()];
-            connect(buttons[attack.section(' ', 1, 1).toInt()], &QPushButton::toggled, [victim] { delete victim.data(); });
+            connect(buttons[attack.section(' ', 1, 1).toInt()], &QPushButton::toggled,
+                    [victim] { delete victim.data(); });
         } else if (!attack.isEmpty()) {
-            QObject *part = attack == "OK" ? okButton(dialog) : attack == "QPushButton" ? buttons[kind == "choice" ? 2 : 1] : nullptr;
+            QObject *part = attack == "OK"          ? okButton(dialog)
+                          : attack == "QPushButton" ? buttons[kind == "choice" ? 2 : 1]
+                                                    : nullptr;
             for (QObject *child : dialog->children())
                 if (!part && child->metaObject()->className() == attack)
                     part = child;
@@ -346,17 +403,43 @@ private Q_SLOTS:
         }
         QEvent languageChange(QEvent::LanguageChange);
         const QList<std::function<void()>> calls = {
-            [&] { if (auto *d = qobject_cast<CheckButtonDialog *>(dialog)) d->setExclusive(false), d->setChecked(QStringLiteral("b1"), true), d->setChecked(QVariant(20), true), d->setCheckedAll(true); },
-            [&] { if (auto *d = qobject_cast<CheckButtonDialog *>(dialog)) d->setCheckedAll(false), d->setChecked(QStringLiteral("b0"), true); },
-            [&] { if (auto *d = qobject_cast<CheckButtonDialog_ *>(dialog)) d->setCheck(QStringLiteral("B1")), d->setCheck(QVariant(20)), d->setCheck(QStringLiteral("B0")); },
-            [&] { if (auto *d = qobject_cast<CheckButtonAndSpinBoxDialog *>(dialog)) d->setCheck(QStringLiteral("B1")), d->setCheck(QVariant(20)), d->setValueRange(0, 50), d->setValue(7.5), d->setSuffix(QStringLiteral("V")); },
-            [&] { if (auto *d = qobject_cast<SpinBoxDialog *>(dialog)) d->setValue(5); },
-            [&] { if (dialog) QApplication::sendEvent(dialog, &languageChange); }};
+            [&] {
+                if (auto *d = qobject_cast<CheckButtonDialog *>(dialog))
+                    d->setExclusive(false), d->setChecked(QStringLiteral("b1"), true),
+                        d->setChecked(QVariant(20), true), d->setCheckedAll(true);
+            },
+            [&] {
+                if (auto *d = qobject_cast<CheckButtonDialog *>(dialog))
+                    d->setCheckedAll(false), d->setChecked(QStringLiteral("b0"), true);
+            },
+            [&] {
+                if (auto *d = qobject_cast<CheckButtonDialog_ *>(dialog))
+                    d->setCheck(QStringLiteral("B1")), d->setCheck(QVariant(20)), d->setCheck(QStringLiteral("B0"));
+            },
+            [&] {
+                if (auto *d = qobject_cast<CheckButtonAndSpinBoxDialog *>(dialog))
+                    d->setCheck(QStringLiteral("B1")), d->setCheck(QVariant(20)), d->setValueRange(0, 50),
+                        d->setValue(7.5), d->setSuffix(QStringLiteral("V"));
+            },
+            [&] {
+                if (auto *d = qobject_cast<SpinBoxDialog *>(dialog))
+                    d->setValue(5);
+            },
+            [&] {
+                if (dialog)
+                    QApplication::sendEvent(dialog, &languageChange);
+            }};
         for (const auto &call : calls)
             if (dialog)
                 call();
-        const QString left = !dialog ? QStringLiteral("deleted") : kind == "spin" ? QString::number(static_cast<SpinBoxDialog *>(dialog.data())->value())
-            : state(dialog) + (kind == "choice" ? ' ' + QString::number(static_cast<CheckButtonAndSpinBoxDialog *>(dialog.data())->value()) : QString());
+        const QString left =
+            !dialog ? QStringLiteral("deleted")
+            : kind == "spin"
+                ? QString::number(static_cast<SpinBoxDialog *>(dialog.data())->value())
+                : state(dialog)
+                      + (kind == "choice"
+                             ? ' ' + QString::number(static_cast<CheckButtonAndSpinBoxDialog *>(dialog.data())->value())
+                             : QString());
         QTEST(left, "left");
         delete dialog.data();
     }

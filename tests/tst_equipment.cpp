@@ -25,9 +25,11 @@ private Q_SLOTS:
 
     void interfaceFacts()
     {
-        QCOMPARE(QByteArrayList({EquipmentWindow::staticMetaObject.className(), IEquipment::staticMetaObject.className(),
-                                 IEquipment::staticMetaObject.superClass()->className()}).join(' '),
-                 "rilo::widget::EquipmentWindow rilo::widget::IEquipment QGenericPlugin");
+        QCOMPARE(
+            QByteArrayList({EquipmentWindow::staticMetaObject.className(), IEquipment::staticMetaObject.className(),
+                            IEquipment::staticMetaObject.superClass()->className()})
+                .join(' '),
+            "rilo::widget::EquipmentWindow rilo::widget::IEquipment QGenericPlugin");
     }
 
     // Entries "version@date" given at construction keep their order; setUpdateInfos() sorts by date, newest
@@ -36,10 +38,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("given");
         QTest::addColumn<QString>("order"); // constructed|set|added
-        QTest::newRow("dates") << "1.0@2019-01-01 3.0@2021-01-01 2.0@2020-01-01" << "1.0 3.0 2.0|3.0 2.0 1.0|3.0 2.0 1.0";
-        QTest::newRow("one day") << "1.10@2021-03-03 1.2@2021-03-03 B@2021-03-03 a@2021-03-03" << "1.10 1.2 B a|*|a B 1.2 1.10";
-        QTest::newRow("null date last") << "z@ a@1900-01-01 new@2023-01-01" << "z a new|new a z|new a z";
-        QTest::newRow("twice") << "2.0@2022-01-01 1.0@2020-01-01 2.0@2022-01-01" << "2.0 1.0 2.0|2.0 2.0 1.0|2.0 2.0 1.0";
+        QTest::newRow("dates") << "1.0@2019-01-01 3.0@2021-01-01 2.0@2020-01-01"
+                               << "1.0 3.0 2.0|3.0 2.0 1.0|3.0 2.0 1.0";
+        QTest::newRow("one day") << "1.10@2021-03-03 1.2@2021-03-03 B@2021-03-03 a@2021-03-03"
+                                 << "1.10 1.2 B a|*|a B 1.2 1.10";
+        QTest::newRow("null date last") << "z@ a@1900-01-01 new@2023-01-01"
+                                        << "z a new|new a z|new a z";
+        QTest::newRow("twice") << "2.0@2022-01-01 1.0@2020-01-01 2.0@2022-01-01"
+                               << "2.0 1.0 2.0|2.0 2.0 1.0|2.0 2.0 1.0";
     }
     void updateHistoryOrder()
     {
@@ -47,7 +53,8 @@ private Q_SLOTS:
         QFETCH(QString, order);
         QList<UpdateInfo> list;
         for (const QString &entry : given.split(' ', Qt::SkipEmptyParts))
-            list << UpdateInfo(QDate::fromString(entry.section('@', 1), Qt::ISODate), entry.section('@', 0, 0), {entry});
+            list << UpdateInfo(QDate::fromString(entry.section('@', 1), Qt::ISODate), entry.section('@', 0, 0),
+                               {entry});
         ModelInfo models[3] = {{QStringLiteral("SPS-3005"), {}, list}, {}, {}};
         models[1].setUpdateInfos(list);
         for (const UpdateInfo &info : list)
@@ -91,7 +98,7 @@ private Q_SLOTS:
             for (auto signal : {&EquipmentWindow::opened, &EquipmentWindow::closed})
                 connect(window.get(), signal, [&seen, signal, &window](const QSharedPointer<EquipmentInfo> &e) {
                     seen << (signal == &EquipmentWindow::opened ? "opened " : "closed ") + e->serialNumber
-                            + (e == window->equipment() ? "" : " not its own");
+                                + (e == window->equipment() ? "" : " not its own");
                 });
             window->show();
             QVERIFY(window->close() && !window->isVisible());

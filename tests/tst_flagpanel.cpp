@@ -21,36 +21,82 @@ namespace {
 const QString kSplitStyle = QStringLiteral("border-style:none;background-color:%1");
 const QString kLampStyle = QStringLiteral("border-width: 0px; border-radius: 2px;background-color:%1");
 
-QGridLayout *mainGrid(FlagPanel *panel) { return qobject_cast<QGridLayout *>(panel->layout()); }
-QWidget *cell(FlagPanel *panel, int row) { return mainGrid(panel)->itemAtPosition(row, 0)->widget(); }
-QLayout *flagRow(FlagPanel *panel) { return mainGrid(panel)->itemAtPosition(2, 0)->layout(); }
-QWidget *flagAt(FlagPanel *panel, int i) { return flagRow(panel)->itemAt(i)->widget(); } // in creation order
-struct Bare : FlagPanel { Bare() : FlagPanel(nullptr) {} void setFlag(const QVariant &, int) override {} };
+QGridLayout *mainGrid(FlagPanel *panel)
+{
+    return qobject_cast<QGridLayout *>(panel->layout());
+}
+QWidget *cell(FlagPanel *panel, int row)
+{
+    return mainGrid(panel)->itemAtPosition(row, 0)->widget();
+}
+QLayout *flagRow(FlagPanel *panel)
+{
+    return mainGrid(panel)->itemAtPosition(2, 0)->layout();
+}
+QWidget *flagAt(FlagPanel *panel, int i)
+{
+    return flagRow(panel)->itemAt(i)->widget();
+} // in creation order
+struct Bare : FlagPanel
+{
+    Bare()
+        : FlagPanel(nullptr)
+    {
+    }
+    void setFlag(const QVariant &, int) override {}
+};
 enum Kind { kTexts, kLamps, kBare };
-std::unique_ptr<FlagPanel> makePanel(int kind) { return std::unique_ptr<FlagPanel>(kind == kLamps ? new FlagPanelState : kind == kTexts ? static_cast<FlagPanel *>(new FlagPanelText) : new Bare); }
+std::unique_ptr<FlagPanel> makePanel(int kind)
+{
+    return std::unique_ptr<FlagPanel>(kind == kLamps   ? new FlagPanelState
+                                      : kind == kTexts ? static_cast<FlagPanel *>(new FlagPanelText)
+                                                       : new Bare);
+}
 
 // One step of a scenario: setFlag(value, index), or with one of these indices another call.
 enum { kClear = -1000, kEnable, kDisable, kDescribe, kNameFlag1, kTitle, kName };
-struct Op { QVariant value; int index; };
+struct Op
+{
+    QVariant value;
+    int index;
+};
 void apply(FlagPanel *panel, const QList<Op> &ops)
 {
     for (const Op &op : ops) {
-        if (op.index == kClear) panel->clearFlags();
-        else if (op.index == kTitle) panel->setTitle(op.value.toString());
-        else if (op.index == kName) panel->setAccessibleName(op.value.toString());
-        else if (op.index == kEnable) static_cast<FlagPanelState *>(panel)->setEnableColor(op.value.value<QColor>());
-        else if (op.index == kDisable) static_cast<FlagPanelState *>(panel)->setDisableColor(op.value.value<QColor>());
-        else if (op.index == kDescribe) panel->setAccessibleDescription(op.value.toString());
-        else if (op.index == kNameFlag1) flagAt(panel, 1)->setAccessibleName(op.value.toString());
-        else panel->setFlag(op.value, op.index);
+        if (op.index == kClear)
+            panel->clearFlags();
+        else if (op.index == kTitle)
+            panel->setTitle(op.value.toString());
+        else if (op.index == kName)
+            panel->setAccessibleName(op.value.toString());
+        else if (op.index == kEnable)
+            static_cast<FlagPanelState *>(panel)->setEnableColor(op.value.value<QColor>());
+        else if (op.index == kDisable)
+            static_cast<FlagPanelState *>(panel)->setDisableColor(op.value.value<QColor>());
+        else if (op.index == kDescribe)
+            panel->setAccessibleDescription(op.value.toString());
+        else if (op.index == kNameFlag1)
+            flagAt(panel, 1)->setAccessibleName(op.value.toString());
+        else
+            panel->setFlag(op.value, op.index);
     }
 }
 
 // Deletes its target when the watched flag is hidden, as a host's filter might.
-struct DeleteOnHide : QObject {
-    DeleteOnHide(QObject *target, QObject *parent) : QObject(parent), target(target) {}
+struct DeleteOnHide : QObject
+{
+    DeleteOnHide(QObject *target, QObject *parent)
+        : QObject(parent)
+        , target(target)
+    {
+    }
     const QPointer<QObject> target;
-    bool eventFilter(QObject *, QEvent *e) override { if (e->type() == QEvent::HideToParent) delete target.data(); return false; }
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::HideToParent)
+            delete target.data();
+        return false;
+    }
 };
 using Attack = std::function<void(FlagPanel *)>;
 
@@ -92,27 +138,69 @@ private Q_SLOTS:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("name");
         const QString on = QStringLiteral("#00d400 on"), off = QStringLiteral("#a9a9a9 off");
-        QTest::newRow("other index appends") << int(kTexts) << QList<Op>{{"A", 5}, {"B", -1}, {"C", 3}, {"x", 1}} << QStringList{"A", "x", "C"} << "A, x, C" << "";
-        QTest::newRow("variants, empty left out") << int(kTexts) << QList<Op>{{2.5, 0}, {true, 1}, {QVariant(), 2}, {-12, 3}} << QStringList{"2.5", "true", "", "-12"} << "2.5, true, -12" << "";
-        QTest::newRow("text emptied") << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {"", 0}} << QStringList{"", "B"} << "B" << "";
-        QTest::newRow("cleared") << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {{}, kClear}} << QStringList{"~A", "~B"} << "" << "";
-        QTest::newRow("cleared, some shown again") << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {"C", 2}, {{}, kClear}, {"B", 1}, {"c", 2}, {"D", 3}} << QStringList{"~A", "B", "c", "D"} << "B, c, D" << "";
-        QTest::newRow("host description") << int(kTexts) << QList<Op>{{"Mode", kDescribe}, {"R", 0}} << QStringList{"R"} << "Mode" << "";
-        QTest::newRow("lamp values") << int(kLamps) << QList<Op>{{QVariant(), 0}, {7, 1}, {"false", 2}, {1, 9}, {true, -1}, {-1, 1}} << QStringList{off, on, off, on, on} << "off, on, off, on, on" << "";
-        QTest::newRow("new colours reach later flags") << int(kLamps) << QList<Op>{{true, 0}, {true, 1}, {QColor(Qt::red), kEnable}, {true, 1},
-                                 {QColor(0x20, 0x30, 0x40), kDisable}, {false, 2}} << QStringList{on, "#ff0000 on", "#203040 off"} << "on, on, off" << "";
-        QTest::newRow("words follow value, not colour") << int(kLamps) << QList<Op>{{QColor(Qt::red), kEnable}, {QColor(Qt::red), kDisable}, {true, 0}, {false, 1}} << QStringList{"#ff0000 on", "#ff0000 off"} << "on, off" << "";
-        QTest::newRow("lamps cleared, shown again") << int(kLamps) << QList<Op>{{true, 0}, {false, 1}, {true, 2}, {{}, kClear}, {true, 2}, {true, 0}} << QStringList{on, "~" + off, on} << "on, on" << "";
-        QTest::newRow("host's lamp name kept, description handed back") << int(kLamps) << QList<Op>{{true, 0}, {"Relays", kDescribe}, {true, 1}, {"Relay2", kNameFlag1}, {false, 1}, {{}, kClear}, {true, 0}, {"", kDescribe}, {false, 0}} << QStringList{off, "~#a9a9a9 Relay2"} << "off" << "";
-        QTest::newRow("name follows title unless the host names the panel") << int(kTexts)
-            << QList<Op>{{"In", kTitle}, {"Supply", kName}, {"CH2", kTitle}, {"", kName}, {"CH3", kTitle}} << QStringList{} << "" << "CH3";
-        QTest::newRow("named before the first title") << int(kLamps) << QList<Op>{{"Prot", kName}, {"OVP", kTitle}} << QStringList{} << "" << "Prot";
-        QTest::newRow("no private record") << int(kBare) << QList<Op>{{"Bare", kTitle}, {{}, kClear}, {"x", 0}} << QStringList{} << "" << "Bare";
+        QTest::newRow("other index appends") << int(kTexts) << QList<Op>{{"A", 5}, {"B", -1}, {"C", 3}, {"x", 1}}
+                                             << QStringList{"A", "x", "C"} << "A, x, C"
+                                             << "";
+        QTest::newRow("variants, empty left out")
+            << int(kTexts) << QList<Op>{{2.5, 0}, {true, 1}, {QVariant(), 2}, {-12, 3}}
+            << QStringList{"2.5", "true", "", "-12"} << "2.5, true, -12"
+            << "";
+        QTest::newRow("text emptied") << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {"", 0}} << QStringList{"", "B"}
+                                      << "B"
+                                      << "";
+        QTest::newRow("cleared") << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {{}, kClear}}
+                                 << QStringList{"~A", "~B"} << ""
+                                 << "";
+        QTest::newRow("cleared, some shown again")
+            << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {"C", 2}, {{}, kClear}, {"B", 1}, {"c", 2}, {"D", 3}}
+            << QStringList{"~A", "B", "c", "D"} << "B, c, D"
+            << "";
+        QTest::newRow("host description")
+            << int(kTexts) << QList<Op>{{"Mode", kDescribe}, {"R", 0}} << QStringList{"R"} << "Mode"
+            << "";
+        QTest::newRow("lamp values") << int(kLamps)
+                                     << QList<Op>{{QVariant(), 0}, {7, 1}, {"false", 2}, {1, 9}, {true, -1}, {-1, 1}}
+                                     << QStringList{off, on, off, on, on} << "off, on, off, on, on"
+                                     << "";
+        QTest::newRow("new colours reach later flags") << int(kLamps) << QList<Op>{{true, 0},
+                                                                                   {true, 1},
+                                                                                   {QColor(Qt::red), kEnable},
+                                                                                   {true, 1},
+                                                                                   {QColor(0x20, 0x30, 0x40), kDisable},
+                                                                                   {false, 2}}
+                                                       << QStringList{on, "#ff0000 on", "#203040 off"} << "on, on, off"
+                                                       << "";
+        QTest::newRow("words follow value, not colour")
+            << int(kLamps) << QList<Op>{{QColor(Qt::red), kEnable}, {QColor(Qt::red), kDisable}, {true, 0}, {false, 1}}
+            << QStringList{"#ff0000 on", "#ff0000 off"} << "on, off"
+            << "";
+        QTest::newRow("lamps cleared, shown again")
+            << int(kLamps) << QList<Op>{{true, 0}, {false, 1}, {true, 2}, {{}, kClear}, {true, 2}, {true, 0}}
+            << QStringList{on, "~" + off, on} << "on, on"
+            << "";
+        QTest::newRow("host's lamp name kept, description handed back")
+            << int(kLamps)
+            << QList<Op>{{true, 0}, {"Relays", kDescribe}, {true, 1}, {"Relay2", kNameFlag1}, {false, 1}, {{}, kClear},
+                         {true, 0}, {"", kDescribe},       {false, 0}}
+            << QStringList{off, "~#a9a9a9 Relay2"} << "off"
+            << "";
+        QTest::newRow("name follows title unless the host names the panel")
+            << int(kTexts)
+            << QList<Op>{{"In", kTitle}, {"Supply", kName}, {"CH2", kTitle}, {"", kName}, {"CH3", kTitle}}
+            << QStringList{} << ""
+            << "CH3";
+        QTest::newRow("named before the first title")
+            << int(kLamps) << QList<Op>{{"Prot", kName}, {"OVP", kTitle}} << QStringList{} << ""
+            << "Prot";
+        QTest::newRow("no private record")
+            << int(kBare) << QList<Op>{{"Bare", kTitle}, {{}, kClear}, {"x", 0}} << QStringList{} << ""
+            << "Bare";
         QList<Op> many; // long enough for the description to grow in place
         QStringList texts;
         for (int i = 0; i < 1000; ++i)
             many.append({QStringLiteral("F%1").arg(i), i}), texts.append(i == 500 ? "x" : many.last().value.toString());
-        QTest::newRow("a thousand, one changed") << int(kTexts) << many + QList<Op>{{"x", 500}} << texts << texts.join(", ") << "";
+        QTest::newRow("a thousand, one changed")
+            << int(kTexts) << many + QList<Op>{{"x", 500}} << texts << texts.join(", ") << "";
     }
     void flagsFollowTheirValues()
     {
@@ -140,7 +228,10 @@ private Q_SLOTS:
         apply(&panel, {{"Lamps", kTitle}, {true, 0}, {false, 1}, {true, 2}});
         panel.setGeometry(0, 0, 200, 90), panel.show();
         QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        const auto middle = [&panel](int i) { QWidget *w = flagAt(&panel, i); return rilotest::pixelAt(w, w->width() / 2, w->height() / 2); };
+        const auto middle = [&panel](int i) {
+            QWidget *w = flagAt(&panel, i);
+            return rilotest::pixelAt(w, w->width() / 2, w->height() / 2);
+        };
         QCOMPARE(middle(0), QColor(0, 212, 0));
         QCOMPARE(middle(1), QColor(169, 169, 169));
         for (int i = 1; i < 3; ++i)
@@ -149,13 +240,16 @@ private Q_SLOTS:
         QCOMPARE(middle(0), QColor(169, 169, 169));
         QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&panel); // split line, title, lamps
         for (int i = 0; i < iface->childCount(); ++i)
-            QCOMPARE(iface->child(i)->text(QAccessible::Name) + (iface->child(i)->state().invisible ? "?" : ""), QStringList({"", "Lamps", "off", "off", "on"}).value(i, "-"));
+            QCOMPARE(iface->child(i)->text(QAccessible::Name) + (iface->child(i)->state().invisible ? "?" : ""),
+                     QStringList({"", "Lamps", "off", "off", "on"}).value(i, "-"));
         QCOMPARE(iface->childCount(), 5);
 
         // The release of any button over the panel, a lamp or the title clicks.
         QSignalSpy spy(&panel, &FlagPanel::clicked);
-        const QList<QPair<QWidget *, Qt::MouseButton>> releases{
-            {&panel, Qt::LeftButton}, {&panel, Qt::MiddleButton}, {flagAt(&panel, 0), Qt::RightButton}, {cell(&panel, 0), Qt::LeftButton}};
+        const QList<QPair<QWidget *, Qt::MouseButton>> releases{{&panel, Qt::LeftButton},
+                                                                {&panel, Qt::MiddleButton},
+                                                                {flagAt(&panel, 0), Qt::RightButton},
+                                                                {cell(&panel, 0), Qt::LeftButton}};
         for (const auto &release : releases)
             QTest::mouseClick(release.first, release.second, Qt::NoModifier, release.first->rect().center());
         QCOMPARE(spy.count(), releases.size());
@@ -169,7 +263,8 @@ private Q_SLOTS:
         apply(panel.get(), {{"T", kTitle}, {1, 0}, {0, 1}});
         QStringList log, expected;
         FlagPanel *p = panel.get();
-        for (QObject *part : QList<QObject *>{flagAt(p, 0), flagAt(p, 1), cell(p, 0), flagRow(p), mainGrid(p), cell(p, 1)}) {
+        for (QObject *part :
+             QList<QObject *>{flagAt(p, 0), flagAt(p, 1), cell(p, 0), flagRow(p), mainGrid(p), cell(p, 1)}) {
             expected << QStringLiteral("%1 rilo::widget::FlagPanel").arg(expected.size());
             connect(part, &QObject::destroyed, [&log, self = static_cast<QObject *>(p), i = expected.size() - 1] {
                 log << QStringLiteral("%1 ").arg(i) + self->metaObject()->className();
@@ -185,7 +280,9 @@ private Q_SLOTS:
         QTest::addColumn<Attack>("attack");
         QTest::addColumn<int>("count"); // flagCount() after every call below
         QTest::addColumn<QString>("description");
-        const Attack whileClearing = [](FlagPanel *p) { flagAt(p, 0)->installEventFilter(new DeleteOnHide(flagAt(p, 1), p)); };
+        const Attack whileClearing = [](FlagPanel *p) {
+            flagAt(p, 0)->installEventFilter(new DeleteOnHide(flagAt(p, 1), p));
+        };
         for (const bool lamps : {false, true}) {
             const QString w = lamps ? QStringLiteral("on") : QStringLiteral("x");
             const QString three = QStringList{w, w, w}.join(", "), four = three + ", " + w;
@@ -194,9 +291,12 @@ private Q_SLOTS:
             QTest::addRow("%s, flag", kind) << lamps << Attack([](FlagPanel *p) { delete flagAt(p, 1); }) << 4 << three;
             QTest::addRow("%s, flag while clearing", kind) << lamps << whileClearing << 4 << three;
             QTest::addRow("%s, title", kind) << lamps << Attack([](FlagPanel *p) { delete cell(p, 0); }) << 4 << four;
-            QTest::addRow("%s, split line", kind) << lamps << Attack([](FlagPanel *p) { delete cell(p, 1); }) << 4 << four;
-            QTest::addRow("%s, flag row", kind) << lamps << Attack([](FlagPanel *p) { delete flagRow(p); }) << 3 << three;
-            QTest::addRow("%s, layout", kind) << lamps << Attack([](FlagPanel *p) { delete p->layout(); }) << 3 << three;
+            QTest::addRow("%s, split line", kind)
+                << lamps << Attack([](FlagPanel *p) { delete cell(p, 1); }) << 4 << four;
+            QTest::addRow("%s, flag row", kind)
+                << lamps << Attack([](FlagPanel *p) { delete flagRow(p); }) << 3 << three;
+            QTest::addRow("%s, layout", kind)
+                << lamps << Attack([](FlagPanel *p) { delete p->layout(); }) << 3 << three;
         }
     }
     void partsTheHostDeletesAreLeftAlone()

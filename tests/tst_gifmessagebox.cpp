@@ -55,7 +55,8 @@ private Q_SLOTS:
     // captions, the latter read through the form's translation context.
     void interfaceFacts()
     {
-        struct : QTranslator {
+        struct : QTranslator
+        {
             bool isEmpty() const override { return false; }
             QString translate(const char *context, const char *text, const char *, int) const override
             {
@@ -65,7 +66,8 @@ private Q_SLOTS:
         QCoreApplication::installTranslator(&translator);
         GIFMessageBox box;
         QCoreApplication::removeTranslator(&translator);
-        QStringList facts{box.metaObject()->className(), box.metaObject()->superClass()->className(), box.windowTitle()};
+        QStringList facts{box.metaObject()->className(), box.metaObject()->superClass()->className(),
+                          box.windowTitle()};
         for (QWidget *w : box.findChildren<QWidget *>(QRegularExpression(QStringLiteral("^(?!qt_)."))))
             facts << w->objectName() + ':' + w->metaObject()->className();
         for (QLabel *label : box.findChildren<QLabel *>())
@@ -114,7 +116,8 @@ private Q_SLOTS:
         box.stop();
         const int frames = movies[0]->currentFrameNumber() * 1000 + movies[1]->currentFrameNumber();
         QTest::qWait(450); // more than four frames' time
-        QCOMPARE(movies[0]->currentFrameNumber() * 1000 + movies[1]->currentFrameNumber() + running(box).count('-'), frames + 2);
+        QCOMPARE(movies[0]->currentFrameNumber() * 1000 + movies[1]->currentFrameNumber() + running(box).count('-'),
+                 frames + 2);
         box.start();
         QCOMPARE(running(box), QStringLiteral("LR"));
         QTRY_VERIFY_WITH_TIMEOUT(movies[0]->currentFrameNumber() >= 3 && movies[1]->currentFrameNumber() >= 3, 3000);
@@ -177,8 +180,8 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("victim"); // object name of the deleted part, or "movie 0" / "movie 1"
         QTest::addColumn<QString>("left");
-        for (const char *row : {"|LR host", "movie 0|-R host", "movie 1|L- host", "lblGifLeft|-R host", "lblGifRight|L- host",
-                                "edtMessage|LR -", "label|LR host"})
+        for (const char *row : {"|LR host", "movie 0|-R host", "movie 1|L- host", "lblGifLeft|-R host",
+                                "lblGifRight|L- host", "edtMessage|LR -", "label|LR host"})
             QTest::newRow(row) << QString(row).section('|', 0, 0) << QString(row).section('|', 1);
     }
     void partsTheHostDeletesAreLeftOut()
@@ -187,7 +190,8 @@ private Q_SLOTS:
         GIFMessageBox box;
         const QList<QMovie *> movies = box.findChildren<QMovie *>();
         if (!victim.isEmpty())
-            delete (victim.startsWith("movie") ? static_cast<QObject *>(movies.value(victim.right(1).toInt())) : box.findChild<QWidget *>(victim));
+            delete (victim.startsWith("movie") ? static_cast<QObject *>(movies.value(victim.right(1).toInt()))
+                                               : box.findChild<QWidget *>(victim));
         box.setWindowTitle(QStringLiteral("Zero the meter"));
         box.setGIF(0, QStringLiteral(":/data/calibrator.gif"));
         box.setGIF(1, QStringLiteral(":/data/instrument.gif"));

@@ -20,7 +20,8 @@ namespace {
 QStringList entries(const QComboBox &box)
 {
     QStringList result;
-    for (int i = 0; i < box.count(); ++i) result.append(box.itemText(i));
+    for (int i = 0; i < box.count(); ++i)
+        result.append(box.itemText(i));
     return result;
 }
 
@@ -43,7 +44,14 @@ bool dragAndDrop(QWidget *target, const QStringList &paths)
     return accepted;
 }
 
-struct Insertion { QStringList initial; int bound; QString call; int index; QStringList texts; };
+struct Insertion
+{
+    QStringList initial;
+    int bound;
+    QString call;
+    int index;
+    QStringList texts;
+};
 
 } // namespace
 
@@ -64,11 +72,17 @@ private slots:
         QTest::addColumn<QList<bool>>("toggled");
         QTest::addColumn<QString>("heard"); // what a screen reader hears: the current entry
         QTest::newRow("new") << QStringList{} << QStringList{"ON", "OFF"} << QList<bool>{} << "OFF";
-        QTest::newRow("one signal per change") << QStringList{"check", "check", "uncheck", "index0"} << QStringList{"ON", "OFF"} << QList<bool>{true, false, true} << "ON";
-        QTest::newRow("same text again leaves the host's entry") << QStringList{"on=Enabled", "item0=edited", "on=Enabled"} << QStringList{"edited", "OFF"} << QList<bool>{} << "OFF";
-        QTest::newRow("another case is another text") << QStringList{"on=Enabled", "item0=edited", "on=ENABLED"} << QStringList{"ENABLED", "OFF"} << QList<bool>{} << "OFF";
-        QTest::newRow("equal texts, index kept") << QStringList{"check", "on=same", "off=same", "index1"} << QStringList{"same", "same"} << QList<bool>{true, false} << "same";
-        QTest::newRow("cleared, then renamed") << QStringList{"check", "clear", "on=x"} << QStringList{} << QList<bool>{true, false} << "";
+        QTest::newRow("one signal per change") << QStringList{"check", "check", "uncheck", "index0"}
+                                               << QStringList{"ON", "OFF"} << QList<bool>{true, false, true} << "ON";
+        QTest::newRow("same text again leaves the host's entry")
+            << QStringList{"on=Enabled", "item0=edited", "on=Enabled"} << QStringList{"edited", "OFF"} << QList<bool>{}
+            << "OFF";
+        QTest::newRow("another case is another text") << QStringList{"on=Enabled", "item0=edited", "on=ENABLED"}
+                                                      << QStringList{"ENABLED", "OFF"} << QList<bool>{} << "OFF";
+        QTest::newRow("equal texts, index kept") << QStringList{"check", "on=same", "off=same", "index1"}
+                                                 << QStringList{"same", "same"} << QList<bool>{true, false} << "same";
+        QTest::newRow("cleared, then renamed")
+            << QStringList{"check", "clear", "on=x"} << QStringList{} << QList<bool>{true, false} << "";
     }
     void selectorFollowsItsIndex()
     {
@@ -78,12 +92,18 @@ private slots:
         connect(&box, &CCheckbox::toggled, [&seen](bool on) { seen << on; });
         for (const QString &step : steps) {
             const QString arg = step.section(QLatin1Char('='), 1);
-            if (step == QLatin1String("check") || step == QLatin1String("uncheck")) box.setChecked(step == QLatin1String("check"));
-            else if (step.startsWith(QLatin1String("index"))) box.setCurrentIndex(step.right(1).toInt());
-            else if (step == QLatin1String("clear")) box.clear();
-            else if (step.startsWith(QLatin1String("on="))) box.setCheckedText(arg);
-            else if (step.startsWith(QLatin1String("off="))) box.setUnCheckedText(arg);
-            else box.setItemText(0, arg);
+            if (step == QLatin1String("check") || step == QLatin1String("uncheck"))
+                box.setChecked(step == QLatin1String("check"));
+            else if (step.startsWith(QLatin1String("index")))
+                box.setCurrentIndex(step.right(1).toInt());
+            else if (step == QLatin1String("clear"))
+                box.clear();
+            else if (step.startsWith(QLatin1String("on=")))
+                box.setCheckedText(arg);
+            else if (step.startsWith(QLatin1String("off=")))
+                box.setUnCheckedText(arg);
+            else
+                box.setItemText(0, arg);
         }
         QTEST(entries(box), "entries");
         QCOMPARE(box.isChecked(), !seen.isEmpty() && seen.last());
@@ -97,26 +117,38 @@ private slots:
     {
         QTest::addColumn<Insertion>("insertion");
         QTest::addColumn<QStringList>("expected");
-        const QStringList ab{"A", "B"}, ten{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, nine = ten.mid(1), k{"/d/k"};
-        const auto add = [](const QByteArray &name, QStringList initial, int bound, const char *call, int index, QStringList texts, QStringList expected) { QTest::newRow(name.constData()) << Insertion{initial, bound, QString::fromLatin1(call), index, texts} << expected; };
+        const QStringList ab{"A", "B"}, ten{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"}, nine = ten.mid(1),
+                                                                                               k{"/d/k"};
+        const auto add = [](const QByteArray &name, QStringList initial, int bound, const char *call, int index,
+                            QStringList texts, QStringList expected) {
+            QTest::newRow(name.constData())
+                << Insertion{initial, bound, QString::fromLatin1(call), index, texts} << expected;
+        };
         add("past the end goes above the last", ab, 10, "item", 5, {"x"}, {"A", "x", "B"});
         add("duplicate ignored", ab, 10, "item", 0, {"B"}, ab);
         add("case differs is new", ab, 10, "item", 0, {"b"}, {"b", "A", "B"});
         add("full box drops the last first", ten, 10, "item", 0, {"x"}, QStringList{"x"} + ten.mid(0, 9));
         add("full box, index past the end", ten, 10, "item", 99, {"x"}, ten.mid(0, 8) + QStringList{"x", "8"});
         add("items: existing left out, repeats stay", ab, 10, "items", 1, {"x", "B", "x"}, {"A", "x", "x", "B"});
-        add("items: at the top pushes out the bottom", nine, 10, "items", 0, {"a", "b"}, QStringList{"a", "b"} + nine.mid(0, 8));
-        const QStringList files = QStringLiteral("/f0 /f1 /f2 /f3 /f4 /f5 /f6 /f7 /f8 /f9 /f10 /f11").split(QLatin1Char(' '));
+        add("items: at the top pushes out the bottom", nine, 10, "items", 0, {"a", "b"},
+            QStringList{"a", "b"} + nine.mid(0, 8));
+        const QStringList files =
+            QStringLiteral("/f0 /f1 /f2 /f3 /f4 /f5 /f6 /f7 /f8 /f9 /f10 /f11").split(QLatin1Char(' '));
         add("drop: first ten in drag order", {}, 10, "drop", 0, files, files.mid(0, 10));
-        add("drop: known path stays", {"/d/a", "/d/c", "/d/b"}, 10, "drop", 0, {"/d/new", "/d/c"}, {"/d/new", "/d/a", "/d/c", "/d/b"});
-        add("drop: suffix case ignored", k, 10, "drop csv txt", 0, {"/d/a.CSV", "/d/b.txt"}, {"/d/a.CSV", "/d/b.txt", "/d/k"});
+        add("drop: known path stays", {"/d/a", "/d/c", "/d/b"}, 10, "drop", 0, {"/d/new", "/d/c"},
+            {"/d/new", "/d/a", "/d/c", "/d/b"});
+        add("drop: suffix case ignored", k, 10, "drop csv txt", 0, {"/d/a.CSV", "/d/b.txt"},
+            {"/d/a.CSV", "/d/b.txt", "/d/k"});
         add("drop: one bad file refuses all", k, 10, "drop csv txt", 0, {"/d/a.csv", "/d/c.dat"}, k);
         add("drop: last dot counts", k, 10, "drop csv", 0, {"/d/a.csv.gz", "/d/v1.csv/data"}, k);
         add("drop: no urls", k, 10, "drop", 0, {}, k);
-        add("drop: web url as empty text, once", {"/d/a"}, 10, "drop", 0, {"https://example.org/a.csv", "https://example.org/b.csv"}, {"", "/d/a"});
-        for (const char *call : {"item", "items", "drop"}) { // a smaller bound applies from the next insertion; below one is one
+        add("drop: web url as empty text, once", {"/d/a"}, 10, "drop", 0,
+            {"https://example.org/a.csv", "https://example.org/b.csv"}, {"", "/d/a"});
+        for (const char *call :
+             {"item", "items", "drop"}) { // a smaller bound applies from the next insertion; below one is one
             add(QByteArray(call).append(", bound 3"), {"A", "B", "C", "D", "E"}, 3, call, 0, {"/x"}, {"/x", "A", "B"});
-            add(QByteArray(call).append(", bound below one"), {"A", "B", "C"}, std::numeric_limits<int>::min(), call, 0, {"/y", "/z"}, {"/y"});
+            add(QByteArray(call).append(", bound below one"), {"A", "B", "C"}, std::numeric_limits<int>::min(), call, 0,
+                {"/y", "/z"}, {"/y"});
         }
     }
     void insertionsSkipDuplicatesAndKeepTheBound()
@@ -130,7 +162,8 @@ private slots:
         if (call == QLatin1String("item")) {
             box.insertItem(index, texts.first(), 42);
             QCOMPARE(box.itemData(box.findText(texts.first())).isValid(), !initial.contains(texts.first()));
-        } else if (call == QLatin1String("items")) { box.insertItems(index, texts);
+        } else if (call == QLatin1String("items")) {
+            box.insertItems(index, texts);
         } else {
             box.setCurrentIndex(box.count() - 1);
             box.setSuffixes(call.split(QLatin1Char(' ')).mid(1));
@@ -144,7 +177,8 @@ private slots:
     void dropsAreAllowedUntilTheHostSaysOtherwise()
     {
         CComboBox box; // the base keeps its own bound
-        QVERIFY(box.allowDrop() && box.acceptDrops() && box.maxCount() == 10 && box.QComboBox::maxCount() == std::numeric_limits<int>::max());
+        QVERIFY(box.allowDrop() && box.acceptDrops() && box.maxCount() == 10
+                && box.QComboBox::maxCount() == std::numeric_limits<int>::max());
         box.setAllowDrop(false);
         QVERIFY(!box.allowDrop() && !box.acceptDrops());
         box.setAcceptDrops(true); // the same value again leaves the host's setting

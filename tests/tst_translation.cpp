@@ -28,21 +28,33 @@ using namespace rilo::widget;
 namespace {
 
 // Installs the library's catalog for a locale while it lives and delivers the language change.
-struct Catalog {
-    explicit Catalog(const QString &locale) { installed = loadTranslation(&t, QLocale(locale)) && QCoreApplication::installTranslator(&t), deliver(); }
+struct Catalog
+{
+    explicit Catalog(const QString &locale)
+    {
+        installed = loadTranslation(&t, QLocale(locale)) && QCoreApplication::installTranslator(&t), deliver();
+    }
     ~Catalog() { QCoreApplication::removeTranslator(&t), deliver(); }
     static void deliver() { QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange); }
     QTranslator t;
     bool installed = false;
 };
 
-QString textOf(QObject *parent, const char *name, const char *property = "text") { return parent->findChild<QObject *>(QLatin1String(name))->property(property).toString(); }
-template <typename T> QString textIn(QWidget *parent, const char *property = "text") { return parent->findChild<T *>()->property(property).toString(); }
+QString textOf(QObject *parent, const char *name, const char *property = "text")
+{
+    return parent->findChild<QObject *>(QLatin1String(name))->property(property).toString();
+}
+template <typename T>
+QString textIn(QWidget *parent, const char *property = "text")
+{
+    return parent->findChild<T *>()->property(property).toString();
+}
 
 VisaIOParam lanRecord(const char *address)
 {
     VisaIOParam param;
-    param.intfType = VisaIOInfo::kTcpip, param.ipAddress = QString::fromLatin1(address), param.parity = VisaSerial::kEven;
+    param.intfType = VisaIOInfo::kTcpip, param.ipAddress = QString::fromLatin1(address),
+    param.parity = VisaSerial::kEven;
     return param;
 }
 
@@ -55,18 +67,27 @@ QString libraryText(const QString &what)
     SpinBoxDialog spin;
     if (what == QLatin1String("invalid address")) { // the box that accept() brings up
         QString seen;
-        QTimer::singleShot(0, &dialog, [&seen] { auto *b = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()); seen = b->text(), b->close(); });
+        QTimer::singleShot(0, &dialog, [&seen] {
+            auto *b = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+            seen = b->text(), b->close();
+        });
         dialog.accept();
         return seen;
     }
-    if (what == QLatin1String("port")) return dialog.windowTitle() + '|' + textOf(&dialog, "label") + '|' + textOf(&dialog, "cbRS232Parity", "currentText");
-    if (what == QLatin1String("message box")) return textOf(&box, "label") + '|' + textIn<QTextEdit>(&box, "plainText");
-    if (what == QLatin1String("selector")) return CCheckbox().itemText(0) + '|' + CCheckbox().itemText(1);
-    if (what == QLatin1String("dialogs")) return textIn<QLabel>(&spin) + '|' + textIn<QPushButton>(&spin) + '|'
-                                                 + textIn<QPushButton>(std::unique_ptr<QWidget>(CheckButtonAndSpinBoxDialog::makeInstance({}, 0)).get());
+    if (what == QLatin1String("port"))
+        return dialog.windowTitle() + '|' + textOf(&dialog, "label") + '|'
+             + textOf(&dialog, "cbRS232Parity", "currentText");
+    if (what == QLatin1String("message box"))
+        return textOf(&box, "label") + '|' + textIn<QTextEdit>(&box, "plainText");
+    if (what == QLatin1String("selector"))
+        return CCheckbox().itemText(0) + '|' + CCheckbox().itemText(1);
+    if (what == QLatin1String("dialogs"))
+        return textIn<QLabel>(&spin) + '|' + textIn<QPushButton>(&spin) + '|'
+             + textIn<QPushButton>(std::unique_ptr<QWidget>(CheckButtonAndSpinBoxDialog::makeInstance({}, 0)).get());
     FlagPanelState lamps;
     lamps.setFlag(true, 0);
-    return rilotest::spoken(&lamps, QAccessible::Description) + '|' + AbstractStateWidget::describeStates(AbstractStateWidget::kAll);
+    return rilotest::spoken(&lamps, QAccessible::Description) + '|'
+         + AbstractStateWidget::describeStates(AbstractStateWidget::kAll);
 }
 
 } // namespace
@@ -79,15 +100,19 @@ private slots:
     void initTestCase() { rilotest::useTestFont(); }
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    // The library's texts without a catalog, with a locale that has none, in German (de_AT falls back to de) and Chinese.
+    // The library's texts without a catalog, with a locale that has none, in German (de_AT falls back to de) and
+    // Chinese.
     void textsComeOutInTheCatalogsLanguage_data()
     {
         QTest::addColumn<QString>("what");
         QTest::addColumn<QStringList>("texts");
-        const auto row = [](const char *what, const char *en, const char *de, const char *zh) { QTest::newRow(what) << QString::fromLatin1(what) << QStringList{en, en, de, zh}; };
+        const auto row = [](const char *what, const char *en, const char *de, const char *zh) {
+            QTest::newRow(what) << QString::fromLatin1(what) << QStringList{en, en, de, zh};
+        };
         row("port", "Port Type|IP Address|Even", "Anschlussart|IP-Adresse|Gerade", "接口类型|IP 地址|偶");
         row("invalid address", "The IP address is invalid.", "Die IP-Adresse ist ungültig.", "IP 地址无效。");
-        row("message box", "Calibrator|The Message  is...\n-", "Kalibrator|Die Meldung  lautet...\n-", "校准器|消息  内容……\n-");
+        row("message box", "Calibrator|The Message  is...\n-", "Kalibrator|Die Meldung  lautet...\n-",
+            "校准器|消息  内容……\n-");
         row("selector", "ON|OFF", "EIN|AUS", "开|关");
         row("dialogs", "Value|OK|OK", "Wert|OK|OK", "数值|确定|确定");
         row("lamp and states", "on|active, enabled", "ein|aktiv, freigegeben", "开|激活，使能");
@@ -110,16 +135,23 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<QString>("texts");
-        QTest::newRow("none") << "" << "Port Type|Baudrate|Even|10.0.0.099|Calibrator|Zero the meter|Connect the calibrator first.|The Message  is...\n-|ON|OFF|0|Enabled|OFF|Value|OK";
-        QTest::newRow("de") << "de_DE" << "Anschlussart|Baudrate|Gerade|10.0.0.099|Kalibrator|Zero the meter|Connect the calibrator first.|Die Meldung  lautet...\n-|EIN|AUS|0|Enabled|AUS|Wert|OK";
-        QTest::newRow("zh_CN") << "zh_CN" << "接口类型|波特率|偶|10.0.0.099|校准器|Zero the meter|Connect the calibrator first.|消息  内容……\n-|开|关|0|Enabled|关|数值|确定";
+        QTest::newRow("none") << ""
+                              << "Port Type|Baudrate|Even|10.0.0.099|Calibrator|Zero the meter|Connect the calibrator "
+                                 "first.|The Message  is...\n-|ON|OFF|0|Enabled|OFF|Value|OK";
+        QTest::newRow("de") << "de_DE"
+                            << "Anschlussart|Baudrate|Gerade|10.0.0.099|Kalibrator|Zero the meter|Connect the "
+                               "calibrator first.|Die Meldung  lautet...\n-|EIN|AUS|0|Enabled|AUS|Wert|OK";
+        QTest::newRow("zh_CN") << "zh_CN"
+                               << "接口类型|波特率|偶|10.0.0.099|校准器|Zero the meter|Connect the calibrator "
+                                  "first.|消息  内容……\n-|开|关|0|Enabled|关|数值|确定";
     }
     void languageChangeRetranslatesLiveWidgets()
     {
         VisaIOParam param = lanRecord("192.168.1.10");
         DlgDevChoose dialog(param, {});
         dialog.show();
-        dialog.findChild<QWidget *>(QStringLiteral("edtLANIP"))->setProperty("text", QStringLiteral("10.0.0.099")); // typed by the user
+        dialog.findChild<QWidget *>(QStringLiteral("edtLANIP"))
+            ->setProperty("text", QStringLiteral("10.0.0.099")); // typed by the user
         GIFMessageBox hostBox, defaultBox;
         hostBox.setWindowTitle(QStringLiteral("Zero the meter"));
         hostBox.setMarkdown(QStringLiteral("Connect the **calibrator** first."));
@@ -135,10 +167,22 @@ private slots:
         SpinBoxDialog spin;
         StandardStateWidget state;
         const auto texts = [&] {
-            return QStringList{dialog.windowTitle(), textOf(&dialog, "label_3"), textOf(&dialog, "cbRS232Parity", "currentText"), textOf(&dialog, "edtLANIP"),
-                               textOf(&hostBox, "label"), hostBox.windowTitle(), textIn<QTextEdit>(&hostBox, "plainText"), textIn<QTextEdit>(&defaultBox, "plainText"),
-                               plain->itemText(0), plain->itemText(1), QString::number(plain->currentIndex()), renamed->itemText(0), renamed->itemText(1),
-                               textIn<QLabel>(&spin), textIn<QPushButton>(&spin)}.join(QLatin1Char('|'));
+            return QStringList{dialog.windowTitle(),
+                               textOf(&dialog, "label_3"),
+                               textOf(&dialog, "cbRS232Parity", "currentText"),
+                               textOf(&dialog, "edtLANIP"),
+                               textOf(&hostBox, "label"),
+                               hostBox.windowTitle(),
+                               textIn<QTextEdit>(&hostBox, "plainText"),
+                               textIn<QTextEdit>(&defaultBox, "plainText"),
+                               plain->itemText(0),
+                               plain->itemText(1),
+                               QString::number(plain->currentIndex()),
+                               renamed->itemText(0),
+                               renamed->itemText(1),
+                               textIn<QLabel>(&spin),
+                               textIn<QPushButton>(&spin)}
+                .join(QLatin1Char('|'));
         };
         const QString english = texts();
         {
@@ -164,46 +208,66 @@ private slots:
     {
         QTest::addColumn<QString>("path");
         for (const char *dir : {RILO_TRANSLATIONS_DIR, RILO_GALLERY_TRANSLATIONS_DIR})
-            for (const QFileInfo &file : QDir(QString::fromUtf8(dir)).entryInfoList({QStringLiteral("*.ts")}, QDir::Files))
+            for (const QFileInfo &file :
+                 QDir(QString::fromUtf8(dir)).entryInfoList({QStringLiteral("*.ts")}, QDir::Files))
                 QTest::newRow(qPrintable(file.fileName())) << file.filePath();
         QVERIFY(!loadTranslation(nullptr, QLocale(QStringLiteral("de"))));
     }
     void everyCatalogEntryIsTranslated()
     {
         QFETCH(QString, path);
-        const auto read = [](const QString &path) { QFile file(path); return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString(); };
-        const QString ts = read(path), language = QRegularExpression(QStringLiteral("<TS [^>]*language=\"([^\"]+)\"")).match(ts).captured(1);
-        const QString base = QFileInfo(path).completeBaseName(), prefix = base.left(base.indexOf(QLatin1Char('_') + language.left(2)));
-        QVERIFY2(!language.isEmpty() && (base == prefix + '_' + language || base == prefix + '_' + language.left(2)), qPrintable(base));
+        const auto read = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+        };
+        const QString ts = read(path),
+                      language =
+                          QRegularExpression(QStringLiteral("<TS [^>]*language=\"([^\"]+)\"")).match(ts).captured(1);
+        const QString base = QFileInfo(path).completeBaseName(),
+                      prefix = base.left(base.indexOf(QLatin1Char('_') + language.left(2)));
+        QVERIFY2(!language.isEmpty() && (base == prefix + '_' + language || base == prefix + '_' + language.left(2)),
+                 qPrintable(base));
         QVERIFY(!ts.contains(QLatin1String("<translation type="))); // unfinished, obsolete or vanished
         const QStringList set = QFileInfo(path).dir().entryList({prefix + QStringLiteral("_*.ts")});
         QCOMPARE(set.size(), 2);
-        const QRegularExpression message(QStringLiteral("<name>([^<]*)</name>|<source>([^<]*)</source>\\s*(?:<comment>[^<]*</comment>\\s*)?<translation[^>]*>(.*?)</translation>"),
-                                         QRegularExpression::DotMatchesEverythingOption);
+        const QRegularExpression message(
+            QStringLiteral("<name>([^<]*)</name>|<source>([^<]*)</source>\\s*(?:<comment>[^<]*</"
+                           "comment>\\s*)?<translation[^>]*>(.*?)</translation>"),
+            QRegularExpression::DotMatchesEverythingOption);
         const QRegularExpression marks(QStringLiteral("%\\d|%n|&lt;[^&]*&gt;")); // placeholders and tags
-        const auto entries = [&message](const QString &text) { // context, source, translation
+        const auto entries = [&message](const QString &text) {                   // context, source, translation
             QList<QStringList> list;
             QString context;
             for (auto it = message.globalMatch(text); it.hasNext();) {
                 const auto m = it.next();
-                m.captured(1).isEmpty() ? list.append({context, m.captured(2), m.captured(3)}) : void(context = m.captured(1));
+                m.captured(1).isEmpty() ? list.append({context, m.captured(2), m.captured(3)})
+                                        : void(context = m.captured(1));
             }
             return list;
         };
-        const auto plain = [](QString s) { return s.replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&apos;", "'").replace("&amp;", "&"); };
+        const auto plain = [](QString s) {
+            return s.replace("&lt;", "<")
+                .replace("&gt;", ">")
+                .replace("&quot;", "\"")
+                .replace("&apos;", "'")
+                .replace("&amp;", "&");
+        };
         QTranslator compiled;
         const bool library = prefix == QLatin1String("rilo_widget");
         QVERIFY(!library || loadTranslation(&compiled, QLocale(language)));
         QStringList keys, twinKeys;
         for (QStringList e : entries(ts)) {
             keys << e.at(0) + ": " + e.at(1);
-            QVERIFY2(!e[2].remove(QRegularExpression(QStringLiteral("</?numerusform>"))).trimmed().isEmpty(), qPrintable(keys.last()));
+            QVERIFY2(!e[2].remove(QRegularExpression(QStringLiteral("</?numerusform>"))).trimmed().isEmpty(),
+                     qPrintable(keys.last()));
             for (auto mark = marks.globalMatch(e.at(1)); mark.hasNext();)
                 QVERIFY2(e.at(2).contains(mark.next().captured()), qPrintable(keys.last()));
             if (library)
-                QCOMPARE(compiled.translate(e.at(0).toUtf8().constData(), plain(e.at(1)).toUtf8().constData()), plain(e.at(2)));
+                QCOMPARE(compiled.translate(e.at(0).toUtf8().constData(), plain(e.at(1)).toUtf8().constData()),
+                         plain(e.at(2)));
         }
-        for (const QStringList &e : entries(read(QFileInfo(path).dir().filePath(set.at(set.at(0) == QFileInfo(path).fileName() ? 1 : 0)))))
+        for (const QStringList &e :
+             entries(read(QFileInfo(path).dir().filePath(set.at(set.at(0) == QFileInfo(path).fileName() ? 1 : 0)))))
             twinKeys << e.at(0) + ": " + e.at(1);
         QVERIFY(!keys.isEmpty());
         keys.sort(), twinKeys.sort();

@@ -45,7 +45,10 @@ class TestUtil : public QObject, WindowFlash::Backend
 {
     Q_OBJECT
     QStringList requests;
-    void flash(const WindowFlash::Request &r) override { requests << QStringLiteral("%1/%2/%3/%4").arg(r.window).arg(r.flags).arg(r.count).arg(r.interval); }
+    void flash(const WindowFlash::Request &r) override
+    {
+        requests << QStringLiteral("%1/%2/%3/%4").arg(r.window).arg(r.flags).arg(r.count).arg(r.interval);
+    }
 
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
@@ -66,16 +69,28 @@ private Q_SLOTS:
         QTest::addColumn<QString>("classNames");
         QTest::addColumn<bool>("recursive");
         QTest::addColumn<QString>("found");
-        QTest::newRow("children") << "root" << "" << false << "outer timer group caption frame output";
-        QTest::newRow("pre-order") << "root" << "" << true << "outer nested timer group groupLayout edit action caption frame inner files output";
-        QTest::newRow("base class, names in tree order") << "root" << "QTimer QFrame" << true << "timer caption frame inner";
-        QTest::newRow("qualified library class") << "root" << "rilo::widget::CComboBox QComboBox" << true << "files output";
-        QTest::newRow("exact names only") << "root" << "CComboBox qlabel" << true << "";
-        QTest::newRow("layouts") << "root" << "QLayout" << true << "outer nested groupLayout";
-        QTest::newRow("grandchild") << "root" << "QLineEdit" << false << "";
-        QTest::newRow("layout's own items") << "outer" << "" << false << "group";
-        QTest::newRow("layout, nested in place") << "outer" << "" << true << "group groupLayout edit action frame inner files";
-        QTest::newRow("layout, not its own layouts") << "outer" << "QLabel QLineEdit QBoxLayout" << true << "groupLayout edit inner";
+        QTest::newRow("children") << "root"
+                                  << "" << false << "outer timer group caption frame output";
+        QTest::newRow("pre-order")
+            << "root"
+            << "" << true << "outer nested timer group groupLayout edit action caption frame inner files output";
+        QTest::newRow("base class, names in tree order") << "root"
+                                                         << "QTimer QFrame" << true << "timer caption frame inner";
+        QTest::newRow("qualified library class") << "root"
+                                                 << "rilo::widget::CComboBox QComboBox" << true << "files output";
+        QTest::newRow("exact names only") << "root"
+                                          << "CComboBox qlabel" << true << "";
+        QTest::newRow("layouts") << "root"
+                                 << "QLayout" << true << "outer nested groupLayout";
+        QTest::newRow("grandchild") << "root"
+                                    << "QLineEdit" << false << "";
+        QTest::newRow("layout's own items") << "outer"
+                                            << "" << false << "group";
+        QTest::newRow("layout, nested in place") << "outer"
+                                                 << "" << true << "group groupLayout edit action frame inner files";
+        QTest::newRow("layout, not its own layouts")
+            << "outer"
+            << "QLabel QLineEdit QBoxLayout" << true << "groupLayout edit inner";
     }
     void getChildrenFindsByClass()
     {
@@ -133,12 +148,22 @@ private Q_SLOTS:
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("calls");
         QTest::addColumn<QString>("sent");
-        QTest::newRow("start, stop, start") << "widget" << "start stop start" << "w/7/0/0 w/0/0/0 w/7/0/0 w/0/0/0";
-        QTest::newRow("once, rounded") << "widget" << "once:249 once:250 once:749 once:750 once:10000 once:4294967295 start"
-                                       << "w/7/0/500 w/7/1/500 w/7/1/500 w/7/2/500 w/7/20/500 w/7/8589935/500 w/7/0/0 w/0/0/0";
-        QTest::newRow("null widget") << "null" << "start once:1000 stop" << "0/0/0/0 0/0/0/0";
-        QTest::newRow("window closed for good") << "widget" << "start closed start once:1000 stop" << "w/7/0/0 w/0/0/0 w/0/0/0";
-        QTest::newRow("platform") << "platform" << "start stop once:1000 once:4294967295" << "w/0 w/1000 w/2147483647";
+        QTest::newRow("start, stop, start") << "widget"
+                                            << "start stop start"
+                                            << "w/7/0/0 w/0/0/0 w/7/0/0 w/0/0/0";
+        QTest::newRow("once, rounded")
+            << "widget"
+            << "once:249 once:250 once:749 once:750 once:10000 once:4294967295 start"
+            << "w/7/0/500 w/7/1/500 w/7/1/500 w/7/2/500 w/7/20/500 w/7/8589935/500 w/7/0/0 w/0/0/0";
+        QTest::newRow("null widget") << "null"
+                                     << "start once:1000 stop"
+                                     << "0/0/0/0 0/0/0/0";
+        QTest::newRow("window closed for good") << "widget"
+                                                << "start closed start once:1000 stop"
+                                                << "w/7/0/0 w/0/0/0 w/0/0/0";
+        QTest::newRow("platform") << "platform"
+                                  << "start stop once:1000 once:4294967295"
+                                  << "w/0 w/1000 w/2147483647";
     }
     void flashRequests()
     {
@@ -159,7 +184,9 @@ private Q_SLOTS:
                     window->setAttribute(Qt::WA_DeleteOnClose), window->close();
                 QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
                 if (call != "closed")
-                    call == "start" ? flash.start() : call == "stop" ? flash.stop() : flash.startOnce(call.mid(5).toUInt());
+                    call == "start"  ? flash.start()
+                    : call == "stop" ? flash.stop()
+                                     : flash.startOnce(call.mid(5).toUInt());
             }
         }
         const QStringList sent = requests + alerts;

@@ -58,10 +58,10 @@ SimSupplyWindow::SimSupplyWindow(const QSharedPointer<EquipmentInfo> &equipment,
     form->addRow(tr("Output"), m_output);
     layout->addLayout(form);
 
-    auto *identity = new QLabel(tr("%1 %2, firmware %3\n%4")
-                                    .arg(equipment->manufacturer, equipment->model, equipment->firmware,
-                                         equipment->resource),
-                                panel);
+    auto *identity =
+        new QLabel(tr("%1 %2, firmware %3\n%4")
+                       .arg(equipment->manufacturer, equipment->model, equipment->firmware, equipment->resource),
+                   panel);
     identity->setForegroundRole(QPalette::Dark);
     layout->addWidget(identity);
     setWidget(panel);

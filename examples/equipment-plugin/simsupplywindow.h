@@ -25,8 +25,7 @@ class SimSupplyWindow : public rilo::widget::EquipmentWindow
     Q_OBJECT
 
 public:
-    explicit SimSupplyWindow(const QSharedPointer<rilo::widget::EquipmentInfo> &equipment,
-                             QWidget *parent = nullptr);
+    explicit SimSupplyWindow(const QSharedPointer<rilo::widget::EquipmentInfo> &equipment, QWidget *parent = nullptr);
 
     // The readings the panel shows, for hosts and tests.
     double voltage() const;

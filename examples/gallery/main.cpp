@@ -81,8 +81,8 @@ int main(int argc, char *argv[])
     parser.addOption({QStringLiteral("screenshot"),
                       QStringLiteral("Render every page offscreen into <dir> (default screenshots) and exit."),
                       QStringLiteral("dir")});
-    parser.addOption({QStringLiteral("language"), QStringLiteral("Start in <locale>: de_DE or zh_CN."),
-                      QStringLiteral("locale")});
+    parser.addOption(
+        {QStringLiteral("language"), QStringLiteral("Start in <locale>: de_DE or zh_CN."), QStringLiteral("locale")});
     parser.parse(QApplication::arguments());
     if (parser.isSet(QStringLiteral("help")))
         parser.showHelp(0);

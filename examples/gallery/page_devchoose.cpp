@@ -141,10 +141,10 @@ QWidget *createDevChoosePage(const GalleryContext &context)
     auto *form = new QFormLayout(recordBox);
     form->setLabelAlignment(Qt::AlignRight);
     const char *const fieldNames[] = {
-        QT_TRANSLATE_NOOP("DevChoosePage", "Interface"), QT_TRANSLATE_NOOP("DevChoosePage", "IP address"),
-        QT_TRANSLATE_NOOP("DevChoosePage", "LAN mode"),  QT_TRANSLATE_NOOP("DevChoosePage", "Port"),
-        QT_TRANSLATE_NOOP("DevChoosePage", "Baud rate"), QT_TRANSLATE_NOOP("DevChoosePage", "Data bits"),
-        QT_TRANSLATE_NOOP("DevChoosePage", "Stop bits"), QT_TRANSLATE_NOOP("DevChoosePage", "Parity"),
+        QT_TRANSLATE_NOOP("DevChoosePage", "Interface"),     QT_TRANSLATE_NOOP("DevChoosePage", "IP address"),
+        QT_TRANSLATE_NOOP("DevChoosePage", "LAN mode"),      QT_TRANSLATE_NOOP("DevChoosePage", "Port"),
+        QT_TRANSLATE_NOOP("DevChoosePage", "Baud rate"),     QT_TRANSLATE_NOOP("DevChoosePage", "Data bits"),
+        QT_TRANSLATE_NOOP("DevChoosePage", "Stop bits"),     QT_TRANSLATE_NOOP("DevChoosePage", "Parity"),
         QT_TRANSLATE_NOOP("DevChoosePage", "VISA resource"),
     };
     QList<QLabel *> values;
@@ -164,7 +164,7 @@ QWidget *createDevChoosePage(const GalleryContext &context)
         const VisaIOParam &p = *record;
         const QStringList texts{
             QStringLiteral("%1 — %2").arg(interfaceName(p.intfType),
-                                         enumText(VisaIOInfo::staticMetaObject, "IntfType", p.intfType)),
+                                          enumText(VisaIOInfo::staticMetaObject, "IntfType", p.intfType)),
             p.ipAddress.isEmpty() ? DevChoosePage::tr("(empty)") : p.ipAddress,
             enumText(VisaIOInfo::staticMetaObject, "LanType", p.lanType),
             QString::number(p.port),

@@ -83,18 +83,18 @@ QWidget *createDialogPage(const GalleryContext &context)
         dialog.setWindowTitle(DialogPage::tr("Measurement functions"));
         for (const QString &name : qAsConst(*chosenFunctions))
             dialog.setChecked(name, true);
-        QObject::connect(&dialog, &CheckButtonDialog::buttonClicked, functions.second,
-                         [=](CheckButtonDialog::TParam &param) {
-                             const QString name = std::get<0>(param);
-                             if (std::get<2>(param)->isChecked())
-                                 chosenFunctions->append(name);
-                             else
-                                 chosenFunctions->removeAll(name);
-                             functions.second->setText(chosenFunctions->isEmpty()
-                                                           ? DialogPage::tr("Measuring nothing")
-                                                           : DialogPage::tr("Measuring: %1")
-                                                                 .arg(chosenFunctions->join(QStringLiteral(", "))));
-                         });
+        QObject::connect(
+            &dialog, &CheckButtonDialog::buttonClicked, functions.second, [=](CheckButtonDialog::TParam &param) {
+                const QString name = std::get<0>(param);
+                if (std::get<2>(param)->isChecked())
+                    chosenFunctions->append(name);
+                else
+                    chosenFunctions->removeAll(name);
+                functions.second->setText(
+                    chosenFunctions->isEmpty()
+                        ? DialogPage::tr("Measuring nothing")
+                        : DialogPage::tr("Measuring: %1").arg(chosenFunctions->join(QStringLiteral(", "))));
+            });
         dialog.exec(); // the user closes the window when done
     });
 
@@ -108,8 +108,8 @@ QWidget *createDialogPage(const GalleryContext &context)
                                   4, window);
         dialog.setWindowTitle(DialogPage::tr("Integration time"));
         QObject::connect(&dialog, &CheckButtonDialog_::buttonClicked, &dialog, [&dialog, aperture](QObject *button) {
-            aperture.second->setText(DialogPage::tr("Integration time %1 power-line cycles")
-                                         .arg(button->property("UserData").toDouble()));
+            aperture.second->setText(
+                DialogPage::tr("Integration time %1 power-line cycles").arg(button->property("UserData").toDouble()));
             dialog.accept();
         });
         dialog.exec();

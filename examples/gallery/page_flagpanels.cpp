@@ -165,11 +165,11 @@ QWidget *createFlagPanelPage(const GalleryContext &context)
     QObject::connect(supply, &SimulatedSupply::updated, page, refresh);
     QObject::connect(blank, &QCheckBox::toggled, page, [=](bool blanked) {
         if (blanked) {
-            for (FlagPanel *panel : {static_cast<FlagPanel *>(channels.at(0)),
-                                     static_cast<FlagPanel *>(channels.at(1)), static_cast<FlagPanel *>(legend),
-                                     static_cast<FlagPanel *>(output), static_cast<FlagPanel *>(cv),
-                                     static_cast<FlagPanel *>(cc), static_cast<FlagPanel *>(setVoltage),
-                                     static_cast<FlagPanel *>(setCurrent), static_cast<FlagPanel *>(power)})
+            for (FlagPanel *panel :
+                 {static_cast<FlagPanel *>(channels.at(0)), static_cast<FlagPanel *>(channels.at(1)),
+                  static_cast<FlagPanel *>(legend), static_cast<FlagPanel *>(output), static_cast<FlagPanel *>(cv),
+                  static_cast<FlagPanel *>(cc), static_cast<FlagPanel *>(setVoltage),
+                  static_cast<FlagPanel *>(setCurrent), static_cast<FlagPanel *>(power)})
                 panel->clearFlags();
         } else {
             legend->setFlag(FlagPanelPage::tr("CH1"), 0);

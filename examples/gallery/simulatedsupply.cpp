@@ -15,12 +15,30 @@ SimulatedSupply::SimulatedSupply(QObject *parent)
     m_timer.start();
 }
 
-double SimulatedSupply::voltage(int channel) const { return m_channels[channel].voltage; }
-double SimulatedSupply::current(int channel) const { return m_channels[channel].current; }
-double SimulatedSupply::setVoltage(int channel) const { return m_channels[channel].setVoltage; }
-double SimulatedSupply::setCurrent(int channel) const { return m_channels[channel].setCurrent; }
-bool SimulatedSupply::isOutputOn(int channel) const { return m_channels[channel].on; }
-int SimulatedSupply::tick() const { return m_tick; }
+double SimulatedSupply::voltage(int channel) const
+{
+    return m_channels[channel].voltage;
+}
+double SimulatedSupply::current(int channel) const
+{
+    return m_channels[channel].current;
+}
+double SimulatedSupply::setVoltage(int channel) const
+{
+    return m_channels[channel].setVoltage;
+}
+double SimulatedSupply::setCurrent(int channel) const
+{
+    return m_channels[channel].setCurrent;
+}
+bool SimulatedSupply::isOutputOn(int channel) const
+{
+    return m_channels[channel].on;
+}
+int SimulatedSupply::tick() const
+{
+    return m_tick;
+}
 
 bool SimulatedSupply::isCurrentLimited(int channel) const
 {

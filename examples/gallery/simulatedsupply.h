@@ -17,13 +17,13 @@ public:
 
     explicit SimulatedSupply(QObject *parent = nullptr);
 
-    double voltage(int channel) const;     // measured output voltage in V
-    double current(int channel) const;     // measured output current in A
-    double setVoltage(int channel) const;  // voltage set point in V
-    double setCurrent(int channel) const;  // current limit in A
+    double voltage(int channel) const;    // measured output voltage in V
+    double current(int channel) const;    // measured output current in A
+    double setVoltage(int channel) const; // voltage set point in V
+    double setCurrent(int channel) const; // current limit in A
     bool isOutputOn(int channel) const;
     bool isCurrentLimited(int channel) const; // CC mode: the load wants more than the limit
-    int tick() const;                      // number of updates so far
+    int tick() const;                         // number of updates so far
 
     void setOutputOn(int channel, bool on);
 

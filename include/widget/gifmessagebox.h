@@ -88,9 +88,9 @@ private:
     const std::unique_ptr<Ui_GIFMessageBox> ui;
     std::unique_ptr<FormGuard> form; // which of the form's widgets still live
     QList<QPointer<QMovie>> movies;  // 0 drives the left picture, 1 the right one
-    QString hostMarkdown;   // the message given to setMarkdown(), if any
+    QString hostMarkdown;            // the message given to setMarkdown(), if any
     bool hasHostMarkdown = false;
-    QString formTitle;      // the title the form set last; any other title is the host's
+    QString formTitle; // the title the form set last; any other title is the host's
 };
 
 } // namespace widget

@@ -33,9 +33,9 @@ public:
     /*! Creates an entry from the three values, copied as given. */
     UpdateInfo(const QDate &date, const QString &version, const QList<QString> &notes = QList<QString>());
 
-    QDate date;            //!< day of the update; a null date counts as older than every valid date
-    QString version;       //!< version text, compared with QString's operator<
-    QList<QString> notes;  //!< free texts, such as release notes
+    QDate date;           //!< day of the update; a null date counts as older than every valid date
+    QString version;      //!< version text, compared with QString's operator<
+    QList<QString> notes; //!< free texts, such as release notes
 
     /*! True when all three members are equal. */
     bool operator==(const UpdateInfo &other) const;

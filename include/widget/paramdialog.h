@@ -51,8 +51,8 @@ class RILO_WIDGET_EXPORT CheckButtonDialog_ : public QDialog
 
 public:
     /*! Builds the dialog as a child of \a parent with window \a flags, one button per record. */
-    explicit CheckButtonDialog_(const QList<DialogButtonParam> &params, int columns = 0,
-                                QWidget *parent = nullptr, const Qt::WindowFlags &flags = Qt::WindowFlags());
+    explicit CheckButtonDialog_(const QList<DialogButtonParam> &params, int columns = 0, QWidget *parent = nullptr,
+                                const Qt::WindowFlags &flags = Qt::WindowFlags());
     ~CheckButtonDialog_() override;
 
     /*!
@@ -151,8 +151,7 @@ public:
                                                      QWidget *parent = nullptr);
 
     /*! Creates an empty dialog; only makeInstance() builds the content. */
-    explicit CheckButtonAndSpinBoxDialog(QWidget *parent = nullptr,
-                                         const Qt::WindowFlags &flags = Qt::WindowFlags());
+    explicit CheckButtonAndSpinBoxDialog(QWidget *parent = nullptr, const Qt::WindowFlags &flags = Qt::WindowFlags());
     ~CheckButtonAndSpinBoxDialog() override;
 
     /*! Creates one configured check button without a parent; the caller owns it. */
@@ -184,7 +183,7 @@ protected:
 private:
     Q_DISABLE_COPY(CheckButtonAndSpinBoxDialog)
     QList<QPointer<QPushButton>> buttons; // guarded: the host may delete them
-    QPointer<QDoubleSpinBox> spinBox; // guarded, as the host may delete the parts
+    QPointer<QDoubleSpinBox> spinBox;     // guarded, as the host may delete the parts
     QPointer<QLabel> suffixLabel;
     QPointer<QPushButton> okButton;
 };

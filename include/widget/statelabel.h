@@ -37,8 +37,8 @@ public:
      * It is not rendered until the first render().
      */
     explicit StateLabel(const QString &text = QString(), int pointSize = 9,
-                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter,
-                        QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter, QWidget *parent = nullptr,
+                        Qt::WindowFlags flags = Qt::WindowFlags());
     /*!
      * Creates an empty state label (point size 9, left and vertically centred)
      * as a child of \a parent. This is the constructor that forms compiled by

@@ -67,8 +67,8 @@ class RILO_WIDGET_EXPORT StateWidgetBox : public StandardStateWidget
 
 public:
     /*! Creates an empty box laid out in \a direction. Not rendered until the first render(). */
-    explicit StateWidgetBox(QBoxLayout::Direction direction = QBoxLayout::LeftToRight,
-                            QWidget *parent = nullptr, Qt::WindowFlags flags = Qt::WindowFlags());
+    explicit StateWidgetBox(QBoxLayout::Direction direction = QBoxLayout::LeftToRight, QWidget *parent = nullptr,
+                            Qt::WindowFlags flags = Qt::WindowFlags());
     /*!
      * Creates an empty left-to-right box as a child of \a parent. This is the
      * constructor that forms compiled by uic call.

@@ -47,20 +47,20 @@ class RILO_WIDGET_EXPORT WindowFlash
 public:
     /*! Values of Request::flags; they are the FLASHW_* values of the Windows API. */
     enum Flag : quint32 {
-        kStop = 0,    //!< stop flashing and restore the window's normal look
-        kCaption = 1, //!< flash the caption
-        kTray = 2,    //!< flash the task-bar button
-        kTimer = 4,   //!< flash until stopped (count 0) or count times
+        kStop = 0,                         //!< stop flashing and restore the window's normal look
+        kCaption = 1,                      //!< flash the caption
+        kTray = 2,                         //!< flash the task-bar button
+        kTimer = 4,                        //!< flash until stopped (count 0) or count times
         kFlash = kCaption | kTray | kTimer //!< what the start operations send: 7
     };
 
     /*! One request to the platform: flash (or stop flashing) a native window. */
     struct Request
     {
-        quintptr window = 0;   //!< native handle taken from QWidget::winId() at construction; 0 for a null widget
+        quintptr window = 0;    //!< native handle taken from QWidget::winId() at construction; 0 for a null widget
         quint32 flags = kFlash; //!< kFlash to flash, kStop to stop
-        quint32 count = 0;     //!< number of flashes; 0 flashes until stopped
-        quint32 interval = 0;  //!< milliseconds between flashes; 0 takes the system's cursor blink rate
+        quint32 count = 0;      //!< number of flashes; 0 flashes until stopped
+        quint32 interval = 0;   //!< milliseconds between flashes; 0 takes the system's cursor blink rate
     };
 
     /*!

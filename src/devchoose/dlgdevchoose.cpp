@@ -44,10 +44,8 @@ const char *const kIndexProperty = "Index"; // its page of the tab widget
 // The parity modes whose names the dialog shows translated. A mode that the
 // I/O library adds later shows its plain key.
 const char *const kParityNames[] = {
-    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "None"),
-    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Odd"),
-    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Even"),
-    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Mark"),
+    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "None"),  QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Odd"),
+    QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Even"),  QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Mark"),
     QT_TRANSLATE_NOOP("rilo::widget::DlgDevChoose", "Space"),
 };
 
@@ -255,10 +253,11 @@ DlgDevChoose::DlgDevChoose(VisaIOParam &param, const QStringList &addresses, QWi
 {
     // The form also connects on_cbbLANMode_currentIndexChanged by name.
     ui->setupUi(this);
-    form->watch({ui->groupBox, ui->rbUSB, ui->rbLAN, ui->rbRS232, ui->rbGPIB, ui->tabWidget, ui->tab_3, ui->tab_4,
-                 ui->label_2, ui->label_4, ui->sbLANPort, ui->edtLANIP, ui->label, ui->cbbLANMode, ui->tab_5,
-                 ui->label_5, ui->cbRS232Databits, ui->cbRS232Parity, ui->cbRS232BaudRate, ui->label_3, ui->label_6,
-                 ui->label_7, ui->cbRS232Stopbits, ui->tab, ui->buttonBox});
+    form->watch({ui->groupBox,        ui->rbUSB,      ui->rbLAN,   ui->rbRS232, ui->rbGPIB,          ui->tabWidget,
+                 ui->tab_3,           ui->tab_4,      ui->label_2, ui->label_4, ui->sbLANPort,       ui->edtLANIP,
+                 ui->label,           ui->cbbLANMode, ui->tab_5,   ui->label_5, ui->cbRS232Databits, ui->cbRS232Parity,
+                 ui->cbRS232BaudRate, ui->label_3,    ui->label_6, ui->label_7, ui->cbRS232Stopbits, ui->tab,
+                 ui->buttonBox});
 
     const InterfaceRadios radios = interfaceRadios(*ui);
     tagInterfaceRadios(radios);

@@ -18,8 +18,7 @@ const char *const kOctetPattern = R"(2(5[0-5]|[0-4]\d)|[0-1]?\d{1,2})";
 
 // A whole text of four octets joined by single dots. "$" also matches in front
 // of a final line feed, so "1.2.3.4\n" passes.
-const char *const kAddressPattern =
-    R"(^(?:2(5[0-5]|[0-4]\d)|[0-1]?\d{1,2})(\.(2(5[0-5]|[0-4]\d)|[0-1]?\d{1,2})){3}$)";
+const char *const kAddressPattern = R"(^(?:2(5[0-5]|[0-4]\d)|[0-1]?\d{1,2})(\.(2(5[0-5]|[0-4]\d)|[0-1]?\d{1,2})){3}$)";
 
 // A case-sensitive, single-line expression without pattern options. Built per
 // call: the functions are cheap enough, and nothing is cached between calls.

@@ -61,8 +61,8 @@ QPushButton *CheckButtonDialogPrivate::button(int i)
     return live;
 }
 
-CheckButtonDialog::CheckButtonDialog(const QList<std::pair<QString, QVariant>> &items, int columns,
-                                     QWidget *parent, const Qt::WindowFlags &flags)
+CheckButtonDialog::CheckButtonDialog(const QList<std::pair<QString, QVariant>> &items, int columns, QWidget *parent,
+                                     const Qt::WindowFlags &flags)
     : QDialog(parent, flags)
     , d(new CheckButtonDialogPrivate)
 {

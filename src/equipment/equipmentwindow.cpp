@@ -10,8 +10,7 @@
 namespace rilo {
 namespace widget {
 
-EquipmentWindow::EquipmentWindow(const QSharedPointer<EquipmentInfo> &equipment, QWidget *parent,
-                                 Qt::WindowFlags flags)
+EquipmentWindow::EquipmentWindow(const QSharedPointer<EquipmentInfo> &equipment, QWidget *parent, Qt::WindowFlags flags)
     : QMdiSubWindow(parent, flags)
     , d(new EquipmentWindowPrivate(equipment))
 {

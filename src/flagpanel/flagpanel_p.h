@@ -28,21 +28,21 @@ public:
 
     // Every part is guarded: the host reaches them through findChild() or
     // layout() and may delete them; a part that is gone stays gone.
-    QPointer<QLabel> titleLabel;     // created by the first setTitle()
-    bool titleMade = false;          // the title label was made (and may be gone since)
-    QList<QPointer<QWidget>> flags;  // creation order; a flag's index is its position
-    QPointer<QFrame> splitLine;      // the line under the title
+    QPointer<QLabel> titleLabel;      // created by the first setTitle()
+    bool titleMade = false;           // the title label was made (and may be gone since)
+    QList<QPointer<QWidget>> flags;   // creation order; a flag's index is its position
+    QPointer<QFrame> splitLine;       // the line under the title
     QPointer<QGridLayout> mainLayout; // title, split line, flag row; installed on the panel
     QPointer<QGridLayout> flagLayout; // the flag row, a child layout of mainLayout
-    QColor splitLineColor;           // invalid until the constructor sets it
+    QColor splitLineColor;            // invalid until the constructor sets it
 
     // Assistive technology. A lamp speaks only through its colour, so every
     // flag also has a text ("on", "off", or the label's own text) and the
     // panel's accessible description lists those of the visible flags. The
     // texts are put together when an assistive technology asks
     // (accessibleInterface()); nothing is stored on the widgets.
-    QStringList flagSpeech;          // what each flag says, by index
-    QString ourName;                 // the title: the panel's accessible name
+    QStringList flagSpeech; // what each flag says, by index
+    QString ourName;        // the title: the panel's accessible name
 
     // The title changed: tells a listener, unless the host named the panel.
     void titleChanged(QWidget *panel, const QString &title);

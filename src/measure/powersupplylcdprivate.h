@@ -11,7 +11,6 @@
 namespace rilo {
 namespace widget {
 
-
 namespace measure {
 
 class PowerSupplyLCDPrivate

@@ -46,10 +46,9 @@ ValueWidget::ValueWidget(QWidget *parent, Qt::WindowFlags flags)
     , d(new ValueWidgetPrivate)
 {
     AccessibleText::install(&ValueWidgetPrivate::accessibleInterface);
-    d->valueWidget = new StateLabel(QStringLiteral("0.000"), 9, Qt::AlignRight | Qt::AlignVCenter, nullptr,
-                                    Qt::WindowFlags());
-    d->unitWidget = new StateLabel(QStringLiteral("V"), 9, Qt::AlignLeft | Qt::AlignBottom, nullptr,
-                                   Qt::WindowFlags());
+    d->valueWidget =
+        new StateLabel(QStringLiteral("0.000"), 9, Qt::AlignRight | Qt::AlignVCenter, nullptr, Qt::WindowFlags());
+    d->unitWidget = new StateLabel(QStringLiteral("V"), 9, Qt::AlignLeft | Qt::AlignBottom, nullptr, Qt::WindowFlags());
     StandardStateWidgetPrivate::settle(d->valueWidget);
     StandardStateWidgetPrivate::settle(d->unitWidget);
     add(d->valueWidget);

@@ -13,7 +13,6 @@
 namespace rilo {
 namespace widget {
 
-
 namespace measure {
 
 class ValueWidget;

@@ -8,7 +8,6 @@
 
 #include <QCoreApplication>
 
-
 namespace rilo {
 namespace widget {
 
@@ -54,9 +53,8 @@ bool coveredByContent(const QWidget *frame, const QWidget *content)
     if (!content || !frame->isVisible() || !content->isVisible() || content->parentWidget() != frame)
         return false;
     if (content->geometry() != frame->rect() || !content->autoFillBackground()
-        || content->testAttribute(Qt::WA_TranslucentBackground)
-        || content->testAttribute(Qt::WA_NoSystemBackground) || content->graphicsEffect()
-        || !content->mask().isEmpty())
+        || content->testAttribute(Qt::WA_TranslucentBackground) || content->testAttribute(Qt::WA_NoSystemBackground)
+        || content->graphicsEffect() || !content->mask().isEmpty())
         return false;
     return content->palette().brush(content->backgroundRole()).isOpaque();
 }

@@ -37,8 +37,8 @@ public:
     template <typename Call>
     bool forEach(StateWidgetBox *q, Call call);
 
-    QPointer<QBoxLayout> boxLayout;                // on the content the list belongs to
-    QPointer<QWidget> listContent;                 // the content the list belongs to
+    QPointer<QBoxLayout> boxLayout;               // on the content the list belongs to
+    QPointer<QWidget> listContent;                // the content the list belongs to
     QList<QPointer<AbstractStateWidget>> widgets; // list order; owned by the box
     QBoxLayout::Direction direction = QBoxLayout::LeftToRight;
     int margin = 3;

@@ -18,7 +18,7 @@ QString AccessibleText::text(QAccessible::Text text) const
 {
     QWidget *w = widget();
     const bool hostSetOne = (text == QAccessible::Name && !w->accessibleName().isEmpty())
-        || (text == QAccessible::Description && !w->accessibleDescription().isEmpty());
+                         || (text == QAccessible::Description && !w->accessibleDescription().isEmpty());
     if (!hostSetOne && m_source) {
         const QString ours = m_source(w, text);
         if (!ours.isEmpty())

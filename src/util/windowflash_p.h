@@ -18,8 +18,8 @@ public:
     // Hands the prepared request to the backend or to the platform.
     void send();
 
-    QPointer<QWidget> widget;            // not owned; null once the host deletes the window
-    WindowFlash::Request flashInfo;      // prepared once, adjusted per operation
+    QPointer<QWidget> widget;                // not owned; null once the host deletes the window
+    WindowFlash::Request flashInfo;          // prepared once, adjusted per operation
     WindowFlash::Backend *backend = nullptr; // not owned; null sends to the platform
 };
 

@@ -35,12 +35,12 @@ int main(int argc, char *argv[])
 
     const QImage image = panel->grab().toImage();
     const QColor ring = image.pixelColor(1, image.height() / 2);
-    std::printf("ring colour %s, value %s %s\n", qPrintable(ring.name()),
-                qPrintable(panel->measureWidget(0)->value()), qPrintable(panel->measureWidget(1)->unit()));
+    std::printf("ring colour %s, value %s %s\n", qPrintable(ring.name()), qPrintable(panel->measureWidget(0)->value()),
+                qPrintable(panel->measureWidget(1)->unit()));
     QTranslator translator;
     const bool catalog = rilo::widget::loadTranslation(&translator, QLocale(QLocale::German, QLocale::Germany));
     std::printf("German catalog %s\n", catalog ? "loaded" : "missing");
-    const bool ok = ring == QColor(0xFF, 0x7A, 0x00) && panel->measureWidget(0)->value() == QLatin1String("12.000")
-        && catalog;
+    const bool ok =
+        ring == QColor(0xFF, 0x7A, 0x00) && panel->measureWidget(0)->value() == QLatin1String("12.000") && catalog;
     return ok ? 0 : 1;
 }

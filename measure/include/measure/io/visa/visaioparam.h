@@ -27,15 +27,15 @@ namespace visa {
  */
 struct VisaIOParam
 {
-    QString resourceName;                                 //!< full VISA resource string, if known
-    VisaIOInfo::IntfType intfType = VisaIOInfo::kUsb;     //!< chosen interface
-    QString ipAddress;                                    //!< IPv4 address text (LAN)
-    VisaIOInfo::LanType lanType = VisaIOInfo::kINSTR;     //!< LAN connection mode
-    qint32 port = 5025;                                   //!< TCP port (raw socket mode)
-    quint32 baudRate = 9600;                              //!< serial baud rate
-    VisaSerial::DataBits dataBits = VisaSerial::kBits8;   //!< serial data bits
-    VisaSerial::StopBits stopBits = VisaSerial::kOne;     //!< serial stop bits
-    VisaSerial::Parity parity = VisaSerial::kNone;        //!< serial parity
+    QString resourceName;                               //!< full VISA resource string, if known
+    VisaIOInfo::IntfType intfType = VisaIOInfo::kUsb;   //!< chosen interface
+    QString ipAddress;                                  //!< IPv4 address text (LAN)
+    VisaIOInfo::LanType lanType = VisaIOInfo::kINSTR;   //!< LAN connection mode
+    qint32 port = 5025;                                 //!< TCP port (raw socket mode)
+    quint32 baudRate = 9600;                            //!< serial baud rate
+    VisaSerial::DataBits dataBits = VisaSerial::kBits8; //!< serial data bits
+    VisaSerial::StopBits stopBits = VisaSerial::kOne;   //!< serial stop bits
+    VisaSerial::Parity parity = VisaSerial::kNone;      //!< serial parity
 };
 
 } // namespace visa
