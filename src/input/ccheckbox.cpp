@@ -12,6 +12,10 @@ namespace widget {
 
 void CCheckboxPrivate::apply()
 {
+    // A selector the host emptied has nothing to rename or select; Qt 6 would
+    // still report the empty selection again.
+    if (q->count() == 0)
+        return;
     q->setItemText(0, checkedText);
     q->setItemText(1, unCheckedText);
     q->setCurrentIndex(checked ? 0 : 1);
