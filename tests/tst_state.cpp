@@ -68,20 +68,19 @@ Q_DECLARE_METATYPE(Hook)
     QTest::newRow(name) << Hook([]([[maybe_unused]] Label *self, [[maybe_unused]] StateWidgetBox *box,                 \
                                    [[maybe_unused]] Label *sibling) { __VA_ARGS__; })
 
-namespace {
-
-const QColor kOrange(0xFF, 0x7A, 0x00), kDarkGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(0, 0, 200);
-const QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+static const QColor kOrange(0xFF, 0x7A, 0x00), kDarkGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(0, 0, 200);
+static const QPalette::ColorGroup kGroups[] = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
 // Four distinct pairs, so that every cell of the colour table is told apart.
-const Pair kActiveOn{QColor(200, 0, 0), QColor(10, 10, 10)}, kActiveOff{QColor(0, 200, 0), QColor(20, 20, 20)};
-const Pair kEnabledOn{QColor(0, 0, 200), QColor(30, 30, 30)}, kEnabledOff{QColor(200, 200, 0), QColor(40, 40, 40)};
+static const Pair kActiveOn{QColor(200, 0, 0), QColor(10, 10, 10)}, kActiveOff{QColor(0, 200, 0), QColor(20, 20, 20)};
+static const Pair kEnabledOn{QColor(0, 0, 200), QColor(30, 30, 30)},
+    kEnabledOff{QColor(200, 200, 0), QColor(40, 40, 40)};
 
-Pair paletteColors(const QWidget *w, QPalette::ColorGroup group = QPalette::Active)
+static Pair paletteColors(const QWidget *w, QPalette::ColorGroup group = QPalette::Active)
 {
     return {w->palette().color(group, QPalette::Window), w->palette().color(group, QPalette::WindowText)};
 }
 
-void useDistinctColors(W *w)
+static void useDistinctColors(W *w)
 {
     w->setColor(W::kActive, kActiveOn, true);
     w->setColor(W::kActive, kActiveOff, false);
@@ -89,13 +88,13 @@ void useDistinctColors(W *w)
     w->setColor(W::kEnabled, kEnabledOff, false);
 }
 
-QBoxLayout *boxLayoutOf(StateWidgetBox *box)
+static QBoxLayout *boxLayoutOf(StateWidgetBox *box)
 {
     return qobject_cast<QBoxLayout *>(box->content()->layout());
 }
 
 // The whitespace-separated numbers of a table row.
-QList<int> ints(const QString &row)
+static QList<int> ints(const QString &row)
 {
     QList<int> out;
     for (const QString &n : row.split(QLatin1Char(' '), Qt::SkipEmptyParts))
@@ -105,7 +104,7 @@ QList<int> ints(const QString &row)
 
 // The frame shows the pair its active flag selects, the content the pair of
 // the enabled flag, in every colour group and as solid brushes.
-void verifyShowsFlags(StandardStateWidget *w)
+static void verifyShowsFlags(StandardStateWidget *w)
 {
     for (auto group : kGroups) {
         QCOMPARE(paletteColors(w, group), w->color(W::kActive, w->states().testFlag(W::kActive)));
@@ -116,7 +115,7 @@ void verifyShowsFlags(StandardStateWidget *w)
 }
 
 // The widgets of a box by object name, in list order, then its layout items (stretches as "_").
-QString itemsOf(StateWidgetBox *box)
+static QString itemsOf(StateWidgetBox *box)
 {
     QString out;
     for (int i = 0; i < box->count(); ++i)
@@ -126,8 +125,6 @@ QString itemsOf(StateWidgetBox *box)
         out += item->widget() ? item->widget()->objectName() : QStringLiteral("_");
     return out;
 }
-
-} // namespace
 
 // The accessibility events delivered while the test listens.
 static QList<std::pair<QObject *, QAccessible::Event>> heardEvents;
@@ -380,9 +377,6 @@ private slots:
         const auto previous = QAccessible::installUpdateHandler([](QAccessibleEvent *e) {
             heardEvents.append({e->object(), e->type()});
         });
-        const auto setActive = [](bool on) {
-            QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(on);
-        };
         StateLabel named(QStringLiteral("CH1"));
         StandardStateWidget frame;
         QList<int> heard; // while nobody listens, while a listener is active, for the host's texts
@@ -393,7 +387,7 @@ private slots:
         named.setText(QStringLiteral("CH2"));
         frame.setState(W::kActive, true);
         count();
-        setActive(true);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         named.setText(QStringLiteral("CH3"));
         frame.setState(W::kEnabled, true);
         count();
@@ -403,7 +397,7 @@ private slots:
         named.setText(QStringLiteral("CH4"));
         frame.setState(W::kActive, false);
         count();
-        setActive(false);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         QAccessible::installUpdateHandler(previous);
         QCOMPARE(heard, QList<int>({0, 2, 0}));
     }
@@ -579,10 +573,9 @@ private slots:
     void boxFollowsReplacedContent_data()
     {
         QTest::addColumn<int>("kind"); // the new content: 0 plain, 1 with a box layout, 2 with a grid, 3 none
-        QTest::newRow("plain widget") << 0;
-        QTest::newRow("widget with a box layout") << 1;
-        QTest::newRow("widget with a grid layout") << 2;
-        QTest::newRow("no content") << 3;
+        int kind = 0;
+        for (const char *name : {"plain widget", "widget with a box layout", "widget with a grid layout", "no content"})
+            QTest::newRow(name) << kind++;
     }
 
     void boxFollowsReplacedContent()
