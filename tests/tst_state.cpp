@@ -352,7 +352,7 @@ private slots:
         QCOMPARE(paletteColors(&w), kActiveOff);
     }
 
-    void accessibleTextsAndEvents()
+    void accessibleTextsFollowAndChangesReachAListenerOnly()
     {
         StateLabel label(QStringLiteral("CH1"));
         QCOMPARE(rilotest::spoken(&label), QStringLiteral("CH1"));
