@@ -15,35 +15,32 @@ using namespace rilo::widget;
 using rilo::widget::measure::PowerSupplyLCD;
 using W = AbstractStateWidget;
 
-struct PaletteSpy : QObject
-{ // counts the palette changes a widget receives
-    explicit PaletteSpy(QWidget *watched) { watched->installEventFilter(this); }
-    int changes = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        changes += event->type() == QEvent::PaletteChange;
-        return false;
-    }
+template <QEvent::Type type>
+struct EventSpy : QObject
+{ // records the receivers of one type of event, and filters none
+    explicit EventSpy(QObject *watched) { watched->installEventFilter(this); }
+    bool eventFilter(QObject *o, QEvent *e) override { return e->type() == type && (receivers << o, false); }
+    QObjectList receivers;
 };
+using PaletteSpy = EventSpy<QEvent::PaletteChange>;
 
 static const QColor kOrange(0xFF, 0x7A, 0x00), kGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(Qt::blue),
     kYellow(Qt::yellow);
 
 static bool paletteHolds(const QWidget *w, const QColor &background, const QColor &text)
 {
-    const auto holds = [&](auto g) {
-        return w->palette().color(g, QPalette::Window) == background
-            && w->palette().color(g, QPalette::WindowText) == text;
-    };
-    return holds(QPalette::Active) && holds(QPalette::Inactive) && holds(QPalette::Disabled);
+    bool holds = true;
+    for (auto g : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        holds &= w->palette().color(g, QPalette::Window) == background
+              && w->palette().color(g, QPalette::WindowText) == text;
+    return holds;
 }
 
 // One pixel of what the window last painted into its backing store, after the pending paints.
 static QColor shownPixel(QWidget *window, const QPoint &at)
 {
-    QApplication::processEvents();
-    QApplication::processEvents();
-    QApplication::processEvents();
+    for (int i = 0; i < 3; ++i)
+        QApplication::processEvents();
     return window->screen()->grabWindow(window->winId()).toImage().pixelColor(at);
 }
 
@@ -55,132 +52,113 @@ private slots:
     void initTestCase() { rilotest::useTestFont(); }
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    void redundantRenderLeavesPalettesUntouched();
-    void renderAfterHostChangedPaletteReappliesColors_data();
-    void renderAfterHostChangedPaletteReappliesColors();
-    void repaintsAreHeldBackOnlyWhereCovered_data();
-    void repaintsAreHeldBackOnlyWhereCovered();
-    void unshownPanelLeavesOnlyTheHostsPolishRequest();
-};
-
-void TestPerfContract::redundantRenderLeavesPalettesUntouched()
-{
-    for (bool shown : {false, true}) {
-        PowerSupplyLCD lcd(1, 2, 1);
-        lcd.setVisible(shown);
-        lcd.setState(W::kEnabled, true);
-        StateLabel *value = lcd.measureWidget(1)->valueWidget();
-        PaletteSpy frameSpy(value), labelSpy(value->label()), panelSpy(&lcd);
-        const qint64 frameKey = value->palette().cacheKey(), labelKey = value->label()->palette().cacheKey();
-        lcd.render();
-        lcd.setState(W::kEnabled, true);
-        value->render(); // nothing to change
-        QVERIFY(frameSpy.changes == 0 && labelSpy.changes == 0 && panelSpy.changes == 0);
-        QVERIFY(value->palette().cacheKey() == frameKey && value->label()->palette().cacheKey() == labelKey);
-        lcd.setState(W::kActive, true); // the ring colour changes, the enabled colours do not
-        QVERIFY(frameSpy.changes == 1 && labelSpy.changes == 0 && paletteHolds(value, kOrange, kWhite));
-        value->setColor(W::kEnabled, {kBlue, kYellow}, true);
-        QVERIFY(labelSpy.changes == 1 && value->updatesEnabled() && value->label()->updatesEnabled());
-    }
-}
-
-void TestPerfContract::renderAfterHostChangedPaletteReappliesColors_data()
-{
-    QTest::addColumn<bool>("frame");
-    QTest::addColumn<int>("change"); // what the host did to the palette
-    for (bool frame : {true, false})
-        for (auto [change, name] :
-             {std::pair(0, "window"), {1, "text"}, {2, "disabled group"}, {3, "reset"}, {4, "other role"}})
-            QTest::addRow("%s %s", frame ? "frame" : "label", name) << frame << change;
-}
-
-void TestPerfContract::renderAfterHostChangedPaletteReappliesColors()
-{
-    QFETCH(bool, frame);
-    QFETCH(int, change);
-    StateLabel label(QStringLiteral("1.000"));
-    label.setColor(W::kEnabled, {kBlue, kYellow}, true);
-    label.setState(W::kAll, true);
-    QWidget *widget = frame ? static_cast<QWidget *>(&label) : label.label();
-    const QColor background = frame ? kOrange : kBlue, text = frame ? kWhite : kYellow;
-    QPalette palette = widget->palette();
-    const QPalette::ColorRole roles[] = {QPalette::Window, QPalette::WindowText, QPalette::Window, QPalette::Window,
-                                         QPalette::Base};
-    palette.setColor(change == 2 ? QPalette::Disabled : QPalette::All, roles[change], Qt::green);
-    widget->setPalette(change == 3 ? QPalette() : palette);
-    QCOMPARE(paletteHolds(widget, background, text), change == 4);
-    label.render();
-    QVERIFY(paletteHolds(widget, background, text));
-    QCOMPARE(widget->palette().color(QPalette::Base) == Qt::green, change == 4); // other roles are the host's
-}
-
-void TestPerfContract::repaintsAreHeldBackOnlyWhereCovered_data()
-{
-    QTest::addColumn<int>("which"); // 0-3: the host disabled the updates of one widget; 4-6: nothing disabled
-    int which = 0;
-    for (const char *name :
-         {"panel", "inner box", "label frame", "label content", "no ring inside", "ring inside", "see-through label"})
-        QTest::newRow(name) << which++;
-}
-
-void TestPerfContract::repaintsAreHeldBackOnlyWhereCovered()
-{
-    QFETCH(int, which);
-    PowerSupplyLCD lcd(2, 3, 2);
-    auto *row = lcd.measureWidget(1);
-    StateLabel *value = row->valueWidget();
-    row->setBorderWidth(which == 5 ? 2 : 0);
-    lcd.resize(240, lcd.sizeHint().height());
-    lcd.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&lcd));
-    lcd.render();
-    which == 6 ? value->setColor(W::kEnabled, {QColor(0, 0, 0, 0), kWhite}, false) : void(); // a see-through inside
-    QWidget *const targets[] = {&lcd, lcd.measure(), value, value->label()};
-    which < 4 ? targets[which]->setUpdatesEnabled(false) : void();
-    const QPoint ring(1, 1), rowRing = row->mapTo(&lcd, QPoint()), inside = value->label()->mapTo(&lcd, QPoint(4, 4));
-    const bool paints = which >= 4; // on screen as the flags say
-    QVERIFY(!paints || (shownPixel(&lcd, ring) == kGrey && shownPixel(&lcd, inside) == kGrey));
-    lcd.setState(W::kActive, true);
-    QVERIFY(!paints
-            || (shownPixel(&lcd, ring) == kOrange && shownPixel(&lcd, rowRing) == (which == 5 ? kOrange : kGrey)));
-    QVERIFY(!paints || shownPixel(&lcd, inside) == (which == 6 ? kOrange : kGrey));
-    lcd.setColor(W::kEnabled, {kBlue, kYellow}, false);
-    lcd.setState(W::kActive, false);
-    QVERIFY(!paints || (shownPixel(&lcd, ring) == kGrey && shownPixel(&lcd, rowRing) == (which == 5 ? kGrey : kBlue)));
-    QVERIFY(!paints
-            || rilotest::pixelAt(&lcd, inside.x(), inside.y()) == shownPixel(&lcd, inside)); // as a fresh rendering
-    if (paints)
-        return; // else the host's choice stays; the widgets under it stop, the others keep updating
-    QVERIFY(!targets[which]->updatesEnabled() && (!value->label()->updatesEnabled() || which == 2));
-    QVERIFY(lcd.footerWidget(0)->updatesEnabled() == (which != 0) && value->updatesEnabled() == (which == 3));
-    targets[which]->setUpdatesEnabled(true);
-    QVERIFY(value->label()->updatesEnabled() && lcd.footerWidget(0)->updatesEnabled());
-}
-
-void TestPerfContract::unshownPanelLeavesOnlyTheHostsPolishRequest()
-{
-    // The panel's own widgets are polished at once and take back Qt's request: left
-    // behind, each costs its widget's destructor a walk over the event queue.
-    QCoreApplication::sendPostedEvents();
-    PowerSupplyLCD panel(2, 3, 2);
-    const auto inner = panel.findChildren<QWidget *>();
-    QCOMPARE(inner.size(), 3 + 2 * 3 + 3 * 6 + 3 + 3); // boxes, captions, rows and their contents
-    QVERIFY(
-        std::all_of(inner.begin(), inner.end(), [](QWidget *w) { return w->testAttribute(Qt::WA_WState_Polished); }));
-    struct RequestSpy : QObject
+    void redundantRenderLeavesPalettesUntouched()
     {
-        QList<QObject *> receivers;
-        bool eventFilter(QObject *o, QEvent *e) override
-        {
-            e->type() == QEvent::PolishRequest ? void(receivers << o) : void();
-            return false;
+        for (bool shown : {false, true}) {
+            PowerSupplyLCD lcd(1, 2, 1);
+            lcd.setVisible(shown);
+            lcd.setState(W::kEnabled, true);
+            StateLabel *value = lcd.measureWidget(1)->valueWidget();
+            PaletteSpy frame(value), label(value->label()), panel(&lcd);
+            lcd.render();
+            lcd.setState(W::kEnabled, true);
+            value->render(); // nothing to change
+            QVERIFY(frame.receivers.isEmpty() && label.receivers.isEmpty() && panel.receivers.isEmpty());
+            lcd.setState(W::kActive, true); // the ring colour changes, the enabled colours do not
+            QVERIFY(frame.receivers.size() == 1 && label.receivers.isEmpty() && paletteHolds(value, kOrange, kWhite));
+            value->setColor(W::kEnabled, {kBlue, kYellow}, true);
+            QVERIFY(label.receivers.size() == 1 && value->updatesEnabled() && value->label()->updatesEnabled());
         }
-    } spy;
-    qApp->installEventFilter(&spy);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
-    qApp->removeEventFilter(&spy);
-    QCOMPARE(spy.receivers, QList<QObject *>({&panel}));
-}
+    }
+
+    void renderAfterHostChangedPaletteReappliesColors_data()
+    {
+        QTest::addColumn<bool>("frame");
+        QTest::addColumn<int>("change"); // what the host did to the palette
+        for (bool frame : {true, false})
+            for (auto [change, name] :
+                 {std::pair(0, "window"), {1, "text"}, {2, "disabled group"}, {3, "reset"}, {4, "other role"}})
+                QTest::addRow("%s %s", frame ? "frame" : "label", name) << frame << change;
+    }
+
+    void renderAfterHostChangedPaletteReappliesColors()
+    {
+        QFETCH(bool, frame);
+        QFETCH(int, change);
+        StateLabel label(QStringLiteral("1.000"));
+        label.setColor(W::kEnabled, {kBlue, kYellow}, true);
+        label.setState(W::kAll, true);
+        QWidget *widget = frame ? static_cast<QWidget *>(&label) : label.label();
+        const QColor background = frame ? kOrange : kBlue, text = frame ? kWhite : kYellow;
+        QPalette palette = widget->palette();
+        const auto role = change == 1 ? QPalette::WindowText : change == 4 ? QPalette::Base : QPalette::Window;
+        palette.setColor(change == 2 ? QPalette::Disabled : QPalette::All, role, Qt::green);
+        widget->setPalette(change == 3 ? QPalette() : palette);
+        QCOMPARE(paletteHolds(widget, background, text), change == 4);
+        label.render();
+        QVERIFY(paletteHolds(widget, background, text));
+        QCOMPARE(widget->palette().color(QPalette::Base) == Qt::green, change == 4); // other roles are the host's
+    }
+
+    void repaintsAreHeldBackOnlyWhereCovered_data()
+    {
+        QTest::addColumn<int>("which"); // 0-3: the host disabled the updates of one widget; 4-6: nothing disabled
+        int which = 0;
+        for (const char *name : {"panel", "inner box", "label frame", "label content", "no ring inside", "ring inside",
+                                 "see-through label"})
+            QTest::newRow(name) << which++;
+    }
+
+    void repaintsAreHeldBackOnlyWhereCovered()
+    {
+        QFETCH(int, which);
+        PowerSupplyLCD lcd(2, 3, 2);
+        auto *row = lcd.measureWidget(1);
+        StateLabel *value = row->valueWidget();
+        row->setBorderWidth(which == 5 ? 2 : 0);
+        lcd.resize(240, lcd.sizeHint().height());
+        lcd.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&lcd));
+        lcd.render();
+        which == 6 ? value->setColor(W::kEnabled, {QColor(0, 0, 0, 0), kWhite}, false) : void(); // a see-through inside
+        QWidget *const targets[] = {&lcd, lcd.measure(), value, value->label()};
+        which < 4 ? targets[which]->setUpdatesEnabled(false) : void();
+        const QPoint ring(1, 1), rowRing = row->mapTo(&lcd, QPoint()),
+                                 inside = value->label()->mapTo(&lcd, QPoint(4, 4));
+        const bool paints = which >= 4; // on screen as the flags say
+        const auto shows = [&](const QColor &outer, const QColor &rowOuter, const QColor &in) {
+            return !paints
+                || (shownPixel(&lcd, ring) == outer && shownPixel(&lcd, rowRing) == rowOuter
+                    && shownPixel(&lcd, inside) == in);
+        };
+        QVERIFY(shows(kGrey, kGrey, kGrey));
+        lcd.setState(W::kActive, true);
+        QVERIFY(shows(kOrange, which == 5 ? kOrange : kGrey, which == 6 ? kOrange : kGrey));
+        lcd.setColor(W::kEnabled, {kBlue, kYellow}, false);
+        lcd.setState(W::kActive, false); // the inside as a fresh rendering shows it
+        QVERIFY(shows(kGrey, which == 5 ? kGrey : kBlue, rilotest::pixelAt(&lcd, inside.x(), inside.y())));
+        if (paints)
+            return; // else the host's choice stays; the widgets under it stop, the others keep updating
+        QVERIFY(!targets[which]->updatesEnabled() && (!value->label()->updatesEnabled() || which == 2));
+        QVERIFY(lcd.footerWidget(0)->updatesEnabled() == (which != 0) && value->updatesEnabled() == (which == 3));
+        targets[which]->setUpdatesEnabled(true);
+        QVERIFY(value->label()->updatesEnabled() && lcd.footerWidget(0)->updatesEnabled());
+    }
+
+    void unshownPanelLeavesOnlyTheHostsPolishRequest()
+    {
+        // The panel's own widgets are polished at once and take back Qt's request: left
+        // behind, each costs its widget's destructor a walk over the event queue.
+        QCoreApplication::sendPostedEvents();
+        PowerSupplyLCD panel(2, 3, 2);
+        for (QWidget *w : panel.findChildren<QWidget *>())
+            QVERIFY(w->testAttribute(Qt::WA_WState_Polished));
+        EventSpy<QEvent::PolishRequest> spy(qApp);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
+        qApp->removeEventFilter(&spy);
+        QCOMPARE(spy.receivers, QObjectList({&panel}));
+    }
+};
 
 QTEST_MAIN(TestPerfContract)
 #include "tst_perfcontract.moc"
