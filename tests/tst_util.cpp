@@ -13,13 +13,14 @@
 
 using namespace rilo::widget;
 
-static QStringList alerts; // "handle/duration" of each QWindow::alert() call
+// What reached a flash backend ("handle/flags/count/interval") or QWindow::alert() ("handle/duration").
+static QStringList sent;
 
 // On ELF platforms the test program's definition takes the place of Qt's,
 // which is how the test sees each alert the platform code asks for.
 void QWindow::alert(int msec)
 {
-    alerts << QStringLiteral("%1/%2").arg(winId()).arg(msec);
+    sent << QStringLiteral("%1/%2").arg(winId()).arg(msec);
 }
 
 template <typename T>
@@ -33,22 +34,13 @@ static T *make(QWidget *parent, const char *name)
 class TestUtil : public QObject, WindowFlash::Backend
 {
     Q_OBJECT
-    QStringList requests;
     void flash(const WindowFlash::Request &r) override
     {
-        requests << QStringLiteral("%1/%2/%3/%4").arg(r.window).arg(r.flags).arg(r.count).arg(r.interval);
+        sent << QStringLiteral("%1/%2/%3/%4").arg(r.window).arg(r.flags).arg(r.count).arg(r.interval);
     }
 
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
-
-    void topMainWindowSkipsDialogs()
-    {
-        QDialog dialog;
-        QCOMPARE(WidgetHelper::getTopMainWindow(), nullptr);
-        const std::unique_ptr<QMainWindow> window(new QMainWindow);
-        QCOMPARE(WidgetHelper::getTopMainWindow(), window.get());
-    }
 
     // From the root widget or its layout "outer": the names found.
     void getChildrenFindsByClass_data()
@@ -94,9 +86,14 @@ private Q_SLOTS:
         QCOMPARE(found.join(' '), row[3]);
     }
 
-    // A chain deeper than a call stack holds, then made circular: each object is found once; null finds none.
+    // The top main window; a chain deeper than a call stack holds, then made
+    // circular: each object is found once; null finds none.
     void searchesEndOnDeepAndCircularTrees()
     {
+        QDialog dialog;
+        QCOMPARE(WidgetHelper::getTopMainWindow(), nullptr); // a dialog is no main window
+        QMainWindow window;
+        QCOMPARE(WidgetHelper::getTopMainWindow(), &window);
         QVERIFY(WidgetHelper::getChildren(static_cast<QObject *>(nullptr), {}, true).isEmpty()
                 && WidgetHelper::getChildren(static_cast<QLayout *>(nullptr), {}, true).isEmpty());
         QVector<QObject *> chain{new QObject};
@@ -128,14 +125,13 @@ private Q_SLOTS:
         QFETCH(QStringList, row);
         QWidget other; // a native window that is not flashed
         QPointer<QWidget> window = row[0] == "null" ? nullptr : new QWidget;
-        QString handle = QStringLiteral("-");
-        requests.clear(), alerts.clear();
+        QString handle;
+        sent.clear();
         {
             WindowFlash flash(window, row[0] == "platform" ? nullptr : this);
             other.winId(); // made after the flashed one, so that it comes first in QGuiApplication::allWindows()
-            if (window)
-                handle = QString::number(window->internalWinId()); // made at construction
-            QVERIFY(handle != "0" && requests.isEmpty() && alerts.isEmpty());
+            handle = window ? QString::number(window->internalWinId()) : QStringLiteral("-"); // made at construction
+            QVERIFY(handle != "0" && sent.isEmpty());
             for (const QString &call : row[1].split(' ')) {
                 if (call == "closed")
                     window->setAttribute(Qt::WA_DeleteOnClose), window->close();
@@ -146,7 +142,7 @@ private Q_SLOTS:
                 QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
         }
-        QCOMPARE((requests + alerts).join(' ').replace(QRegularExpression("(^| )" + handle + '/'), "\\1w/"), row[2]);
+        QCOMPARE(sent.join(' ').replace(QRegularExpression("(^| )" + handle + '/'), "\\1w/"), row[2]);
         delete window.data();
     }
 };
