@@ -28,13 +28,10 @@ QDialog *makeDialog(const QString &kind, const QString &items, int columns)
         pairs.append({item.section('=', 0, 0), number ? QVariant(value) : QVariant(item.section('=', 1))});
         records.append({pairs.last().first, pairs.last().second});
     }
-    if (kind == "pairs")
-        return new CheckButtonDialog(pairs, columns);
-    if (kind == "records")
-        return new CheckButtonDialog_(records, columns);
-    if (kind == "choice")
-        return CheckButtonAndSpinBoxDialog::makeInstance(records, columns);
-    return new SpinBoxDialog;
+    return kind == "pairs"   ? new CheckButtonDialog(pairs, columns)
+         : kind == "records" ? new CheckButtonDialog_(records, columns)
+         : kind == "choice"  ? CheckButtonAndSpinBoxDialog::makeInstance(records, columns)
+                             : static_cast<QDialog *>(new SpinBoxDialog);
 }
 
 // The dialog's check buttons in the order of the input list, or its other buttons (OK).
@@ -76,9 +73,8 @@ class TestDialogs : public QObject
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    // Button i in row i / columns + 1, column i % columns; all in row 0 for
-    // 0 or fewer columns. Each carries its value, is at least 80 × 49, and
-    // is in the dialog's group (exclusive for the choice only).
+    // Button i in row i / columns + 1, column i % columns; all in row 0 for 0 or fewer columns. Each
+    // carries its value, is at least 80 × 49, and is in the dialog's group (exclusive for the choice only).
     void buttonsFollowTheGridRule_data()
     {
         QTest::addColumn<QString>("kind");
@@ -118,11 +114,10 @@ private Q_SLOTS:
         }
     }
 
-    // Calls: "t:TEXT" / "t:TEXT-" check / uncheck by text, "v:V" / "v:V-" by
-    // value, "all" / "none" (setCheckedAll), "excl" (setExclusive(true)),
-    // "c:N" a click on button N, "rename" (a click handler renames the entry
-    // to Renamed=99). The state after each call (see state()), a click
-    // signal as "!" and the button's text (with "+" if already checked).
+    // Calls: "t:TEXT" / "t:TEXT-" check / uncheck by text, "v:V" / "v:V-" by value, "all" / "none"
+    // (setCheckedAll), "excl" (setExclusive(true)), "c:N" a click on button N, "rename" (a click handler
+    // renames the entry to Renamed=99). The state after each call (see state()), a click signal as "!"
+    // and the button's text (with "+" if already checked).
     void checkingByTextValueAndClick_data()
     {
         QTest::addColumn<QStringList>("row"); // kind|items|calls|states
@@ -186,25 +181,21 @@ private Q_SLOTS:
     // decimals) or on a choice with the range 0 to 30; NaN is ignored.
     void valuesAreClamped_data()
     {
-        QTest::addColumn<double>("input");
-        QTest::addColumn<double>("spin");
-        QTest::addColumn<double>("choice");
-        const double inf = std::numeric_limits<double>::infinity(), nan = std::numeric_limits<double>::quiet_NaN();
-        const double rows[][3] = {{12.5, 12.5, 12.5}, {150, 99.99, 30}, {-5, 0, 0},     {12.345678, 12.35, 12.35},
-                                  {inf, 99.99, 30},   {-inf, 0, 0},     {nan, 7.5, 7.5}};
-        for (const auto &row : rows)
-            QTest::addRow("%g", row[0]) << row[0] << row[1] << row[2];
+        QTest::addColumn<QString>("row"); // input, the spin box dialog's value, the choice's
+        for (const char *row : {"12.5 12.5 12.5", "150 99.99 30", "-5 0 0", "12.345678 12.35 12.35", "inf 99.99 30",
+                                "-inf 0 0", "nan 7.5 7.5"})
+            QTest::newRow(row) << QString(row);
     }
     void valuesAreClamped()
     {
-        QFETCH(double, input);
+        QFETCH(QString, row);
+        const double input = row.section(' ', 0, 0).toDouble();
         SpinBoxDialog spin;
         const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(CheckButtonAndSpinBoxDialog::makeInstance({}, 0));
         choice->setValueRange(0, 30);
         choice->setValueRange(std::numeric_limits<double>::quiet_NaN(), 1); // ignored
         spin.setValue(7.5), choice->setValue(7.5), spin.setValue(input), choice->setValue(input);
-        QTEST(spin.value(), "spin");
-        QTEST(choice->value(), "choice");
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(row.section(' ', 0, 0)).arg(spin.value()).arg(choice->value()), row);
         QCOMPARE(spin.findChild<QDoubleSpinBox *>()->value(), spin.value());
     }
 

@@ -25,10 +25,9 @@ static bool showsDot(GIFMessageBox &box, const char *picture)
 static QString running(GIFMessageBox &box)
 {
     QString result;
-    for (const char *name : {"lblGifLeft", "lblGifRight"}) {
-        auto *label = box.findChild<QLabel *>(QLatin1String(name));
-        result += label && label->movie() && label->movie()->state() == QMovie::Running ? name[6] : '-';
-    }
+    for (QLabel *label : {box.findChild<QLabel *>("lblGifLeft"), box.findChild<QLabel *>("lblGifRight")})
+        result += label && label->movie() && label->movie()->state() == QMovie::Running ? label->objectName().at(6)
+                                                                                        : QChar('-');
     return result;
 }
 
@@ -68,9 +67,8 @@ private Q_SLOTS:
         QCOMPARE(box.findChild<QLabel *>(QStringLiteral("label"))->text() + box.windowTitle(), "CalibratorDialog");
     }
 
-    // A first file (instrument.gif, or one that cannot be read: missing, or
-    // written to a temporary file), then calibrator.gif in its place: only
-    // that picture plays it, and an unreadable file leaves the picture empty.
+    // A first file (instrument.gif, or an unreadable one, which leaves the picture empty), then
+    // calibrator.gif in its place: only that picture plays it.
     void setGIFPlaysThatPictureOnly_data()
     {
         QTest::addColumn<int>("index");
@@ -134,10 +132,9 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(movies[0]->currentFrameNumber() >= 3 && movies[1]->currentFrameNumber() >= 3, 3000);
     }
 
-    // A host deletes a part, then calls everything and changes the language:
-    // which pictures run a movie, the message read from the host's Markdown (or
-    // "-"). The host's title stays; the change event reaches QDialog (a font
-    // change redoes the layout). OK and Cancel end exec().
+    // A host deletes a part, then calls everything and changes the language: which pictures run a movie,
+    // the message from the host's Markdown (or "-"). The host's title stays; the change event reaches
+    // QDialog (a font change redoes the layout). OK and Cancel end exec().
     void partsTheHostDeletesAreLeftOut_data()
     {
         QTest::addColumn<QString>("victim"); // object name of the deleted part, or "movie 0" / "movie 1"
