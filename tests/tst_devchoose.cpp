@@ -61,34 +61,6 @@ QString shown(QWidget *w)
     return text + QLatin1String(w->isEnabled() ? "" : "(off)") + QLatin1String(w->isHidden() ? "(hidden)" : "");
 }
 
-// Types into a field (or a list's or spin box's field) as a user would,
-// replacing its text first if `replace`.
-void typeInto(QWidget *w, const QString &text, bool replace)
-{
-    if (auto *list = qobject_cast<QComboBox *>(w))
-        list->completer()->setCompletionMode(QCompleter::PopupCompletion); // the keys alone decide
-    auto *edit = qobject_cast<QLineEdit *>(w) ? static_cast<QLineEdit *>(w) : w->findChild<QLineEdit *>();
-    edit->setFocus();
-    if (replace)
-        QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier), QTest::keyClick(edit, Qt::Key_Backspace);
-    QTest::keyClicks(edit, text);
-}
-
-// Arms a timer that closes the next modal message box with OK, or deletes the
-// dialog under it (the box is its child); `seen` tells whether it was the
-// dialog's untitled information box about the address.
-void closeNextMessageBox(QDialog *dialog, QString *seen, bool deleteDialog)
-{
-    QTimer::singleShot(0, dialog, [dialog, seen, deleteDialog]() {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
-            const bool expected = box->windowTitle().isEmpty() && box->icon() == QMessageBox::Information
-                               && box->parentWidget() == dialog && box->standardButtons() == QMessageBox::Ok;
-            *seen = expected && box->text() == "The IP address is invalid." ? " box" : " unexpected box";
-            deleteDialog ? delete dialog : box->button(QMessageBox::Ok)->click();
-        }
-    });
-}
-
 } // namespace
 
 class TestDevChoose : public QObject
@@ -243,8 +215,19 @@ private Q_SLOTS:
             QWidget *w = dialog->findChild<QWidget *>(head.section(':', -1));
             if (action.contains(':') || action.contains('='))
                 QVERIFY2(w, qPrintable(action));
+            // The next modal message box: which it was (the dialog's untitled information box about the
+            // address?); then OK, or for "doom" the host deletes the dialog under it (the box is its child).
             if (action == "ok" || action == "doom" || verb == "enter")
-                closeNextMessageBox(dialog, &box, action == "doom");
+                QTimer::singleShot(0, dialog, [dialog, &box, doom = action == "doom"]() {
+                    if (auto *b = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                        box = b->windowTitle().isEmpty() && b->icon() == QMessageBox::Information
+                                   && b->parentWidget() == dialog && b->standardButtons() == QMessageBox::Ok
+                                   && b->text() == "The IP address is invalid."
+                                ? " box"
+                                : " unexpected box";
+                        doom ? delete dialog.data() : b->button(QMessageBox::Ok)->click();
+                    }
+                });
             if (action == "ok")
                 QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok),
                                   Qt::LeftButton);
@@ -268,9 +251,15 @@ private Q_SLOTS:
                 QTest::mouseClick(w, Qt::LeftButton);
             else if (verb == "delete")
                 delete w;
-            else if (verb == "type" || verb == "keys")
-                typeInto(w, text, verb == "type");
-            else
+            else if (verb == "type" || verb == "keys") { // as a user would, "type" replacing the text first
+                if (auto *list = qobject_cast<QComboBox *>(w))
+                    list->completer()->setCompletionMode(QCompleter::PopupCompletion); // the keys alone decide
+                auto *edit = qobject_cast<QLineEdit *>(w) ? static_cast<QLineEdit *>(w) : w->findChild<QLineEdit *>();
+                edit->setFocus();
+                if (verb == "type")
+                    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier), QTest::keyClick(edit, Qt::Key_Backspace);
+                QTest::keyClicks(edit, text);
+            } else
                 QTest::keyClick(w, verb == "down" ? Qt::Key_Down : verb == "up" ? Qt::Key_Up : Qt::Key_Return);
             if (!dialog)
                 break;
