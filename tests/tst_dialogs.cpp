@@ -1,24 +1,14 @@
 // SPDX-FileCopyrightText: 2026 The librilo_widget authors
 // SPDX-License-Identifier: MIT
 
-// Tests of the check-button dialog and the parameter dialogs: the grid,
-// checking by text and value, real clicks, modal runs, and a host that
-// deletes parts of a dialog.
+// Tests of the check-button dialogs and the parameter dialogs.
 #include "testsupport.h"
 
 #include <widget/checkbuttondialog.h>
 #include <widget/paramdialog.h>
 
-#include <QButtonGroup>
-#include <QDoubleSpinBox>
-#include <QLabel>
-#include <QPointer>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QTimer>
-#include <QTranslator>
+#include <QtWidgets>
 
-#include <functional>
 #include <limits>
 #include <memory>
 
@@ -38,29 +28,25 @@ QDialog *makeDialog(const QString &kind, const QString &items, int columns)
         pairs.append({item.section('=', 0, 0), number ? QVariant(value) : QVariant(item.section('=', 1))});
         records.append({pairs.last().first, pairs.last().second});
     }
-    if (kind == "pairs")
-        return new CheckButtonDialog(pairs, columns);
-    if (kind == "records")
-        return new CheckButtonDialog_(records, columns);
-    if (kind == "choice")
-        return CheckButtonAndSpinBoxDialog::makeInstance(records, columns);
-    return new SpinBoxDialog;
+    return kind == "pairs"   ? new CheckButtonDialog(pairs, columns)
+         : kind == "records" ? new CheckButtonDialog_(records, columns)
+         : kind == "choice"  ? CheckButtonAndSpinBoxDialog::makeInstance(records, columns)
+                             : static_cast<QDialog *>(new SpinBoxDialog);
 }
 
-// The dialog's check buttons, in the order of the input list.
-QList<QPushButton *> checkButtons(QDialog *dialog)
+// The dialog's check buttons in the order of the input list, or its other buttons (OK).
+QList<QPushButton *> checkButtons(QDialog *dialog, bool checkable = true)
 {
-    QList<QPushButton *> result = dialog->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly);
-    result.erase(std::remove_if(result.begin(), result.end(), [](QPushButton *b) { return !b->isCheckable(); }),
-                 result.end());
+    QList<QPushButton *> result;
+    for (QPushButton *button : dialog->findChildren<QPushButton *>())
+        if (button->isCheckable() == checkable)
+            result << button;
     return result;
 }
 
 QPushButton *okButton(QDialog *dialog)
 {
-    const auto buttons = dialog->findChildren<QPushButton *>();
-    auto it = std::find_if(buttons.begin(), buttons.end(), [](QPushButton *b) { return !b->isCheckable(); });
-    return it == buttons.end() ? nullptr : *it;
+    return checkButtons(dialog, false).value(0);
 }
 
 // The check states ("010"), "@" and the index of the focused check button
@@ -87,55 +73,38 @@ class TestDialogs : public QObject
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    void interfaceFacts()
-    {
-        QStringList names;
-        for (const QMetaObject *mo : {&CheckButtonDialog::staticMetaObject, &CheckButtonDialog_::staticMetaObject,
-                                      &SpinBoxDialog::staticMetaObject, &CheckButtonAndSpinBoxDialog::staticMetaObject})
-            names << QString::fromLatin1(mo->className()).section("::", -1) + ':' + mo->superClass()->className();
-        QCOMPARE(names.join(' '), "CheckButtonDialog:QDialog CheckButtonDialog_:QDialog SpinBoxDialog:QDialog "
-                                  "CheckButtonAndSpinBoxDialog:QDialog");
-        QVERIFY(CheckButtonDialog::staticMetaObject.indexOfSignal("buttonClicked(CheckButtonDialog::TParam&)") >= 0);
-        QVERIFY(CheckButtonDialog_({{"a", 1}}, 0, nullptr, Qt::Tool | Qt::WindowStaysOnTopHint)
-                    .windowFlags()
-                    .testFlag(Qt::WindowStaysOnTopHint)); // the host's flags
-    }
-
-    // Button i in row i / columns + 1, column i % columns; all in row 0 for
-    // 0 or fewer columns. Each carries its value, is at least 80 × 49, and
-    // is in the dialog's group (exclusive for the choice only).
+    // Button i in row i / columns + 1, column i % columns; all in row 0 for 0 or fewer columns. Each
+    // carries its value, is at least 80 × 49, and is in the dialog's group (exclusive for the choice only).
     void buttonsFollowTheGridRule_data()
     {
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<int>("count");
         QTest::addColumn<int>("columns");
         QTest::addColumn<QString>("cells");
-        for (const char *kind : {"pairs", "records", "choice"}) {
-            QTest::addRow("%s: 5 in 2 columns", kind) << kind << 5 << 2 << "1,0 1,1 2,0 2,1 3,0";
-            QTest::addRow("%s: 5 in a row", kind) << kind << 5 << 0 << "0,0 0,1 0,2 0,3 0,4";
-            QTest::addRow("%s: negative columns", kind) << kind << 3 << -2 << "0,0 0,1 0,2";
-            QTest::addRow("%s: none", kind) << kind << 0 << 3 << "";
-        }
+        for (const char *kind : {"pairs", "records", "choice"})
+            for (const char *row : {"2|1,0 1,1 2,0 2,1 3,0", "0|0,0 0,1 0,2 0,3 0,4", "-2|0,0 0,1 0,2", "3|"})
+                QTest::addRow("%s: %s", kind, row)
+                    << kind << QString(row).section('|', 0, 0).toInt() << QString(row).section('|', 1);
     }
     void buttonsFollowTheGridRule()
     {
         QFETCH(QString, kind);
-        QFETCH(int, count);
+        QFETCH(QString, cells);
+        const int count = cells.split(' ', Qt::SkipEmptyParts).size();
         QFETCH(int, columns);
-        QStringList items, cells;
+        QStringList items, at;
         for (int i = 0; i < count; ++i)
             items << QStringLiteral("B%1=%2").arg(i).arg(i * 10);
         const std::unique_ptr<QDialog> dialog(makeDialog(kind, items.join(' '), columns));
         auto *grid = qobject_cast<QGridLayout *>(dialog->layout());
         const QList<QPushButton *> buttons = checkButtons(dialog.get());
         for (int i = 0; i < buttons.size(); ++i) {
-            const QVector<int> at = rilotest::positionOf(grid, buttons[i]);
-            cells << QStringLiteral("%1,%2").arg(at.value(0)).arg(at.value(1));
+            const QVector<int> cell = rilotest::positionOf(grid, buttons[i]);
+            at << QStringLiteral("%1,%2").arg(cell.value(0)).arg(cell.value(1));
             QCOMPARE(buttons[i]->text() + '=' + buttons[i]->property("UserData").toString(), items[i]);
             QVERIFY(buttons[i]->minimumSize() == QSize(80, 49) && buttons[i]->group() == buttons[0]->group());
             QCOMPARE(buttons[i]->group()->exclusive(), kind == "choice");
         }
-        QTEST(cells.join(' '), "cells");
+        QCOMPARE(at.join(' '), cells);
         QCOMPARE(grid->count(), count + (kind == "choice" ? 2 : 0)); // the buttons (and value row and OK)
         for (auto make : {&CheckButtonDialog::makeButton, &CheckButtonDialog_::makeButton,
                           &CheckButtonAndSpinBoxDialog::makeButton}) {
@@ -145,64 +114,28 @@ private Q_SLOTS:
         }
     }
 
-    // Calls: "t:TEXT" / "t:TEXT-" check / uncheck by text, "v:V" / "v:V-" by
-    // value, "all" / "none" (setCheckedAll), "excl" (setExclusive(true)),
-    // "c:N" a click on button N, "rename" (a click handler renames the entry
-    // to Renamed=99). The state after each call (see state()), a click
-    // signal as "!" and the button's text (with "+" if already checked).
+    // Calls: "t:TEXT" / "t:TEXT-" check / uncheck by text, "v:V" / "v:V-" by value, "all" / "none"
+    // (setCheckedAll), "excl" (setExclusive(true)), "c:N" a click on button N, "rename" (a click handler
+    // renames the entry to Renamed=99). The state after each call (see state()), a click signal as "!"
+    // and the button's text (with "+" if already checked).
     void checkingByTextValueAndClick_data()
     {
-        QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("items");
-        QTest::addColumn<QString>("calls");
-        QTest::addColumn<QString>("states");
-        QTest::newRow("text ignores case") << "pairs"
-                                           << "Cancel=0 OK=1"
-                                           << "t:ok t:CANCEL t:Ok- t:nothing"
-                                           << "01@1 11@0 10@1 10@1";
-        QTest::newRow("first match") << "pairs"
-                                     << "a=7 b=7 A=8"
-                                     << "v:7 t:A- v:8 v:7.0 v:none"
-                                     << "100@0 000@0 001@2 101@0 101@0";
-        QTest::newRow("all, independent") << "pairs"
-                                          << "B0=0 B1=10 B2=20"
-                                          << "all none"
-                                          << "111@- 000@-";
-        QTest::newRow("all, exclusive") << "pairs"
-                                        << "B0=0 B1=10 B2=20"
-                                        << "excl all none"
-                                        << "000@- 001@- 001@-";
-        QTest::newRow("none to check") << "pairs"
-                                       << ""
-                                       << "t:x v:1 all excl"
-                                       << "@- @- @- @-";
-        QTest::newRow("clicks") << "pairs"
-                                << "CH1=1 CH2=two"
-                                << "c:1 c:0 c:1"
-                                << "!CH2+ 01@1 !CH1+ 11@0 !CH2 10@1";
-        QTest::newRow("exclusive clicks") << "pairs"
-                                          << "B0=0 B1=10 B2=20"
-                                          << "excl c:0 c:2 c:2"
-                                          << "000@- !B0+ 100@0 !B2+ 001@2 !B2+ 001@2";
-        QTest::newRow("renamed entry") << "pairs"
-                                       << "Volt=1 Amp=2"
-                                       << "rename c:1 none t:amp t:renamed v:99-"
-                                       << "00@- !Amp+ 01@1 00@1 00@1 01@1 00@1";
-        QTest::newRow("records, case counts") << "records"
-                                              << "OK=1 Off=2 x=2"
-                                              << "t:ok t:OK v:2 v:3 c:2"
-                                              << "000@- 100@0 110@1 110@1 !x 111@2";
-        QTest::newRow("choice, exclusive") << "choice"
-                                           << "Low=1 High=2 Auto=3"
-                                           << "v:1 t:High t:auto c:0"
-                                           << "100@0=1 010@1=2 010@1=2 100@0=1";
+        QTest::addColumn<QStringList>("row"); // kind|items|calls|states
+        for (const char *row :
+             {"pairs|Cancel=0 OK=1|t:ok t:CANCEL t:Ok- t:nothing|01@1 11@0 10@1 10@1",
+              "pairs|a=7 b=7 A=8|v:7 t:A- v:8 v:7.0 v:none|100@0 000@0 001@2 101@0 101@0",
+              "pairs|B0=0 B1=10 B2=20|all none|111@- 000@-", "pairs|B0=0 B1=10 B2=20|excl all none|000@- 001@- 001@-",
+              "pairs||t:x v:1 all excl|@- @- @- @-", "pairs|CH1=1 CH2=two|c:1 c:0 c:1|!CH2+ 01@1 !CH1+ 11@0 !CH2 10@1",
+              "pairs|B0=0 B1=10 B2=20|excl c:0 c:2 c:2|000@- !B0+ 100@0 !B2+ 001@2 !B2+ 001@2",
+              "pairs|Volt=1 Amp=2|rename c:1 none t:amp t:renamed v:99-|00@- !Amp+ 01@1 00@1 00@1 01@1 00@1",
+              "records|OK=1 Off=2 x=2|t:ok t:OK v:2 v:3 c:2|000@- 100@0 110@1 110@1 !x 111@2",
+              "choice|Low=1 High=2 Auto=3|v:1 t:High t:auto c:0|100@0=1 010@1=2 010@1=2 100@0=1"})
+            QTest::newRow(row) << QString(row).split('|');
     }
     void checkingByTextValueAndClick()
     {
-        QFETCH(QString, kind);
-        QFETCH(QString, items);
-        QFETCH(QString, calls);
-        const std::unique_ptr<QDialog> dialog(makeDialog(kind, items, 0));
+        QFETCH(QStringList, row);
+        const std::unique_ptr<QDialog> dialog(makeDialog(row[0], row[1], 0));
         dialog->show();
         QVERIFY(QTest::qWaitForWindowActive(dialog.get()));
         if (QWidget *focus = dialog->focusWidget())
@@ -218,7 +151,7 @@ private Q_SLOTS:
         if (records)
             connect(records, &CheckButtonDialog_::buttonClicked, this,
                     [&states](QObject *b) { states << '!' + b->property("text").toString(); });
-        for (const QString &call : calls.split(' ')) {
+        for (const QString &call : row[2].split(' ')) {
             const QString arg = call.mid(2).remove(QRegularExpression("-$"));
             const QVariant value = arg.contains('.') ? QVariant(arg.toDouble())
                                  : arg == "none"     ? QVariant(arg)
@@ -240,7 +173,7 @@ private Q_SLOTS:
                 pairs ? pairs->setChecked(value, check) : records ? records->setCheck(value) : choice->setCheck(value);
             states << state(dialog.get());
         }
-        QTEST(states.join(QLatin1Char(' ')), "states");
+        QCOMPARE(states.join(' '), row[3]);
         QVERIFY(dialog->isVisible()); // the dialog never closes by itself
     }
 
@@ -248,38 +181,49 @@ private Q_SLOTS:
     // decimals) or on a choice with the range 0 to 30; NaN is ignored.
     void valuesAreClamped_data()
     {
-        QTest::addColumn<double>("input");
-        QTest::addColumn<double>("spin");
-        QTest::addColumn<double>("choice");
-        const double inf = std::numeric_limits<double>::infinity();
-        QTest::newRow("inside") << 12.5 << 12.5 << 12.5;
-        QTest::newRow("above") << 150.0 << 99.99 << 30.0;
-        QTest::newRow("below") << -5.0 << 0.0 << 0.0;
-        QTest::newRow("rounded") << 12.345678 << 12.35 << 12.35;
-        QTest::newRow("infinity") << inf << 99.99 << 30.0;
-        QTest::newRow("minus infinity") << -inf << 0.0 << 0.0;
-        QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << 7.5 << 7.5;
+        QTest::addColumn<QString>("row"); // input, the spin box dialog's value, the choice's
+        for (const char *row : {"12.5 12.5 12.5", "150 99.99 30", "-5 0 0", "12.345678 12.35 12.35", "inf 99.99 30",
+                                "-inf 0 0", "nan 7.5 7.5"})
+            QTest::newRow(row) << QString(row);
     }
     void valuesAreClamped()
     {
-        QFETCH(double, input);
+        QFETCH(QString, row);
+        const double input = row.section(' ', 0, 0).toDouble();
         SpinBoxDialog spin;
         const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(CheckButtonAndSpinBoxDialog::makeInstance({}, 0));
         choice->setValueRange(0, 30);
         choice->setValueRange(std::numeric_limits<double>::quiet_NaN(), 1); // ignored
         spin.setValue(7.5), choice->setValue(7.5), spin.setValue(input), choice->setValue(input);
-        QTEST(spin.value(), "spin");
-        QTEST(choice->value(), "choice");
+        QCOMPARE(QStringLiteral("%1 %2 %3").arg(row.section(' ', 0, 0)).arg(spin.value()).arg(choice->value()), row);
         QCOMPARE(spin.findChild<QDoubleSpinBox *>()->value(), spin.value());
     }
 
-    // Where the label, spin box, suffix and OK stand, without a help button.
-    void spinBoxDialogsLayOutTheirParts()
+    // The texts come from the class's context and are put back on a language
+    // change; where the label, spin box, suffix and OK stand, without a help
+    // button; the host's window flags are kept; a modal run.
+    void spinBoxDialogsTranslateLayOutAndRun()
     {
+        struct : QTranslator
+        {
+            bool isEmpty() const override { return false; }
+            QString translate(const char *context, const char *text, const char *, int) const override
+            {
+                return QByteArray(context).startsWith("rilo::widget::") ? '[' + QString::fromUtf8(text) + ']'
+                                                                        : QString();
+            }
+        } translator;
+        QCoreApplication::installTranslator(&translator);
         SpinBoxDialog spin;
         const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(
             CheckButtonAndSpinBoxDialog::makeInstance({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}}, 2));
+        QCoreApplication::removeTranslator(&translator);
+        QCOMPARE(spin.findChild<QLabel *>()->text() + okButton(&spin)->text() + okButton(choice.get())->text(),
+                 "[Value][OK][OK]");
         choice->setSuffix(QStringLiteral("V"));
+        QEvent languageChange(QEvent::LanguageChange);
+        QApplication::sendEvent(&spin, &languageChange);
+        QApplication::sendEvent(choice.get(), &languageChange);
         for (QDialog *dialog : {static_cast<QDialog *>(&spin), static_cast<QDialog *>(choice.get())}) {
             auto *outer = static_cast<QGridLayout *>(dialog->layout());
             QLayout *row = outer->itemAt(outer->count() - 2)->layout();
@@ -295,15 +239,9 @@ private Q_SLOTS:
         }
         QCOMPARE(choice->findChild<QLabel *>()->text() + spin.findChild<QLabel *>()->text(), QStringLiteral("VValue"));
         QCOMPARE(static_cast<QGridLayout *>(choice->layout())->horizontalSpacing(), 18);
-    }
-
-    // OK accepts with the value the user typed; closing the window rejects.
-    void spinBoxDialogsRunModally()
-    {
-        SpinBoxDialog spin;
-        const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(
-            CheckButtonAndSpinBoxDialog::makeInstance({{"Range 1", 1}, {"Range 2", 2}}, 2));
-        choice->setValueRange(0, 60);
+        const CheckButtonDialog_ flagged({{"a", 1}}, 0, nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
+        QVERIFY(flagged.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        // OK accepts with the value the user typed; closing the window rejects.
         for (QDialog *dialog :
              {static_cast<QDialog *>(&spin), static_cast<QDialog *>(choice.get()), static_cast<QDialog *>(&spin)}) {
             const bool close = dialog == &spin && spin.value() > 0;
@@ -321,59 +259,21 @@ private Q_SLOTS:
         QCOMPARE(choice->checked().toInt() + spin.value() + choice->value(), 2 + 24.5 + 24.5);
     }
 
-    void textsGoThroughTheClassContext()
-    {
-        struct : QTranslator
-        {
-            bool isEmpty() const override { return false; }
-            QString translate(const char *context, const char *text, const char *, int) const override
-            {
-                return QByteArray(context).startsWith("rilo::widget::") ? '[' + QString::fromUtf8(text) + ']'
-                                                                        : QString();
-            }
-        } translator;
-        QCoreApplication::installTranslator(&translator);
-        SpinBoxDialog spin;
-        const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(CheckButtonAndSpinBoxDialog::makeInstance({}, 0));
-        QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(spin.findChild<QLabel *>()->text() + okButton(&spin)->text() + okButton(choice.get())->text(),
-                 "[Value][OK][OK]");
-        QEvent languageChange(QEvent::LanguageChange);
-        QApplication::sendEvent(&spin, &languageChange);
-        QApplication::sendEvent(choice.get(), &languageChange);
-        QCOMPARE(spin.findChild<QLabel *>()->text() + okButton(&spin)->text() + okButton(choice.get())->text(),
-                 "ValueOKOK");
-    }
-
-    // A host deletes a part (a check button, the group, the layout, a spin
-    // box, a label, OK), or from a handler another button or the dialog; then
-    // every public call of the kind runs. What is left, or "deleted".
+    // A host deletes a part, or from a handler another button or the dialog;
+    // then every public call runs. What is left, or "deleted".
     void partsTheHostDeletesAreSkipped_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("attack");
         QTest::addColumn<QString>("left");
-        const char *const rows[][3] = {{"pairs", "", "100@0"},
-                                       {"pairs", "QPushButton", "10@0"},
-                                       {"pairs", "toggled 0 2", "10@0"},
-                                       {"pairs", "click", "deleted"},
-                                       {"pairs", "QButtonGroup", "100@0"},
-                                       {"pairs", "QGridLayout", "100@0"},
-                                       {"records", "", "111@0"},
-                                       {"records", "QPushButton", "11@0"},
-                                       {"records", "click", "deleted"},
-                                       {"choice", "", "001@2=20 7.5"},
-                                       {"choice", "QPushButton", "01@1=10 7.5"},
-                                       {"choice", "QDoubleSpinBox", "001@2=20 0"},
-                                       {"choice", "QLabel", "001@2=20 7.5"},
-                                       {"choice", "OK", "001@2=20 7.5"},
-                                       {"choice", "toggled 1 0", "01@1=20 7.5"},
-                                       {"spin", "", "5"},
-                                       {"spin", "QDoubleSpinBox", "0"},
-                                       {"spin", "QLabel", "5"},
-                                       {"spin", "OK", "5"}};
-        for (const auto &row : rows)
-            QTest::addRow("%s, %s", row[0], row[1]) << row[0] << row[1] << row[2];
+        for (const char *row :
+             {"pairs||100@0", "pairs|QPushButton|10@0", "pairs|toggled 0 2|10@0", "pairs|click|deleted",
+              "pairs|QButtonGroup|100@0", "pairs|QGridLayout|100@0", "records||111@0", "records|QPushButton|11@0",
+              "records|click|deleted", "choice||001@2=20 7.5", "choice|QPushButton|01@1=10 7.5",
+              "choice|QDoubleSpinBox|001@2=20 0", "choice|QLabel|001@2=20 7.5", "choice|OK|001@2=20 7.5",
+              "choice|toggled 1 0|01@1=20 7.5", "spin||5", "spin|QDoubleSpinBox|0", "spin|QLabel|5", "spin|OK|5"})
+            QTest::newRow(row) << QString(row).section('|', 0, 0) << QString(row).section('|', 1, 1)
+                               << QString(row).section('|', 2);
     }
     void partsTheHostDeletesAreSkipped()
     {
@@ -401,45 +301,26 @@ private Q_SLOTS:
                     part = child;
             delete part;
         }
+        // Every public call of the kind, then a language change.
+        if (auto *d = qobject_cast<CheckButtonDialog *>(dialog)) {
+            d->setExclusive(false), d->setChecked(QStringLiteral("b1"), true), d->setChecked(QVariant(20), true);
+            d->setCheckedAll(true), d->setCheckedAll(false), d->setChecked(QStringLiteral("b0"), true);
+        }
+        if (auto *d = qobject_cast<CheckButtonDialog_ *>(dialog))
+            d->setCheck(QStringLiteral("B1")), d->setCheck(QVariant(20)), d->setCheck(QStringLiteral("B0"));
+        if (auto *d = qobject_cast<CheckButtonAndSpinBoxDialog *>(dialog))
+            d->setCheck(QStringLiteral("B1")), d->setCheck(QVariant(20)), d->setValueRange(0, 50), d->setValue(7.5),
+                d->setSuffix(QStringLiteral("V"));
+        if (auto *d = qobject_cast<SpinBoxDialog *>(dialog))
+            d->setValue(5);
         QEvent languageChange(QEvent::LanguageChange);
-        const QList<std::function<void()>> calls = {
-            [&] {
-                if (auto *d = qobject_cast<CheckButtonDialog *>(dialog))
-                    d->setExclusive(false), d->setChecked(QStringLiteral("b1"), true),
-                        d->setChecked(QVariant(20), true), d->setCheckedAll(true);
-            },
-            [&] {
-                if (auto *d = qobject_cast<CheckButtonDialog *>(dialog))
-                    d->setCheckedAll(false), d->setChecked(QStringLiteral("b0"), true);
-            },
-            [&] {
-                if (auto *d = qobject_cast<CheckButtonDialog_ *>(dialog))
-                    d->setCheck(QStringLiteral("B1")), d->setCheck(QVariant(20)), d->setCheck(QStringLiteral("B0"));
-            },
-            [&] {
-                if (auto *d = qobject_cast<CheckButtonAndSpinBoxDialog *>(dialog))
-                    d->setCheck(QStringLiteral("B1")), d->setCheck(QVariant(20)), d->setValueRange(0, 50),
-                        d->setValue(7.5), d->setSuffix(QStringLiteral("V"));
-            },
-            [&] {
-                if (auto *d = qobject_cast<SpinBoxDialog *>(dialog))
-                    d->setValue(5);
-            },
-            [&] {
-                if (dialog)
-                    QApplication::sendEvent(dialog, &languageChange);
-            }};
-        for (const auto &call : calls)
-            if (dialog)
-                call();
-        const QString left =
-            !dialog ? QStringLiteral("deleted")
-            : kind == "spin"
-                ? QString::number(static_cast<SpinBoxDialog *>(dialog.data())->value())
-                : state(dialog)
-                      + (kind == "choice"
-                             ? ' ' + QString::number(static_cast<CheckButtonAndSpinBoxDialog *>(dialog.data())->value())
-                             : QString());
+        if (dialog)
+            QApplication::sendEvent(dialog, &languageChange);
+        QString left = dialog ? state(dialog) : QStringLiteral("deleted");
+        if (auto *spin = qobject_cast<SpinBoxDialog *>(dialog))
+            left = QString::number(spin->value());
+        if (auto *choice = qobject_cast<CheckButtonAndSpinBoxDialog *>(dialog))
+            left += ' ' + QString::number(choice->value());
         QTEST(left, "left");
         delete dialog.data();
     }

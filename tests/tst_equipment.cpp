@@ -8,9 +8,7 @@
 #include <widget/equipmentwindow.h>
 #include <widget/modelinfo.h>
 
-#include <QCloseEvent>
-#include <QPluginLoader>
-#include <QPointer>
+#include <QtWidgets>
 
 #include <memory>
 
@@ -23,29 +21,17 @@ class TestEquipment : public QObject
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    void interfaceFacts()
-    {
-        QCOMPARE(
-            QByteArrayList({EquipmentWindow::staticMetaObject.className(), IEquipment::staticMetaObject.className(),
-                            IEquipment::staticMetaObject.superClass()->className()})
-                .join(' '),
-            "rilo::widget::EquipmentWindow rilo::widget::IEquipment QGenericPlugin");
-    }
-
     // Entries "version@date" given at construction keep their order; setUpdateInfos() sorts by date, newest
     // first and a null date last; addUpdateInfo() also by version, higher first. "*": no order promised.
     void updateHistoryOrder_data()
     {
-        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("given"); // then "#" and the order
         QTest::addColumn<QString>("order"); // constructed|set|added
-        QTest::newRow("dates") << "1.0@2019-01-01 3.0@2021-01-01 2.0@2020-01-01"
-                               << "1.0 3.0 2.0|3.0 2.0 1.0|3.0 2.0 1.0";
-        QTest::newRow("one day") << "1.10@2021-03-03 1.2@2021-03-03 B@2021-03-03 a@2021-03-03"
-                                 << "1.10 1.2 B a|*|a B 1.2 1.10";
-        QTest::newRow("null date last") << "z@ a@1900-01-01 new@2023-01-01"
-                                        << "z a new|new a z|new a z";
-        QTest::newRow("twice") << "2.0@2022-01-01 1.0@2020-01-01 2.0@2022-01-01"
-                               << "2.0 1.0 2.0|2.0 2.0 1.0|2.0 2.0 1.0";
+        for (const char *row : {"1.0@2019-01-01 3.0@2021-01-01 2.0@2020-01-01#1.0 3.0 2.0|3.0 2.0 1.0|3.0 2.0 1.0",
+                                "1.10@2021-03-03 1.2@2021-03-03 B@2021-03-03 a@2021-03-03#1.10 1.2 B a|*|a B 1.2 1.10",
+                                "z@ a@1900-01-01 new@2023-01-01#z a new|new a z|new a z",
+                                "2.0@2022-01-01 1.0@2020-01-01 2.0@2022-01-01#2.0 1.0 2.0|2.0 2.0 1.0|2.0 2.0 1.0"})
+            QTest::newRow(row) << QString(row).section('#', 0, 0) << QString(row).section('#', 1);
     }
     void updateHistoryOrder()
     {
@@ -68,7 +54,7 @@ private Q_SLOTS:
         }
     }
 
-    // Records equal in every member compare equal; one member apart, they differ.
+    // Equal in every member: equal; one member apart: they differ.
     void recordsCompareMemberByMember()
     {
         const UpdateInfo u(QDate(2020, 1, 1), QStringLiteral("1.0"), {QStringLiteral("note")});

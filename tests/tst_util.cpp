@@ -9,28 +9,18 @@
 #include <widget/widgethelper.h>
 #include <widget/windowflash.h>
 
-#include <QAction>
-#include <QDialog>
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMainWindow>
-#include <QPointer>
-#include <QRegularExpression>
-#include <QTimer>
-#include <QVBoxLayout>
-#include <QWindow>
+#include <QtWidgets>
 
 using namespace rilo::widget;
 
-static QStringList alerts; // "handle/duration" of each QWindow::alert() call
+// What reached a flash backend ("handle/flags/count/interval") or QWindow::alert() ("handle/duration").
+static QStringList sent;
 
-// Link seam: the test program's definition takes the place of Qt's for the
-// library's calls (ELF symbol interposition), so that the test sees each
-// alert that the platform code asks for; Qt's own shows nothing offscreen.
+// On ELF platforms the test program's definition takes the place of Qt's,
+// which is how the test sees each alert the platform code asks for.
 void QWindow::alert(int msec)
 {
-    alerts << QStringLiteral("%1/%2").arg(winId()).arg(msec);
+    sent << QStringLiteral("%1/%2").arg(winId()).arg(msec);
 }
 
 template <typename T>
@@ -44,59 +34,30 @@ static T *make(QWidget *parent, const char *name)
 class TestUtil : public QObject, WindowFlash::Backend
 {
     Q_OBJECT
-    QStringList requests;
     void flash(const WindowFlash::Request &r) override
     {
-        requests << QStringLiteral("%1/%2/%3/%4").arg(r.window).arg(r.flags).arg(r.count).arg(r.interval);
+        sent << QStringLiteral("%1/%2/%3/%4").arg(r.window).arg(r.flags).arg(r.count).arg(r.interval);
     }
 
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    void topMainWindowIgnoresDialogs()
-    {
-        QDialog dialog;
-        QCOMPARE(WidgetHelper::getTopMainWindow(), nullptr);
-        const std::unique_ptr<QMainWindow> window(new QMainWindow);
-        QCOMPARE(WidgetHelper::getTopMainWindow(), window.get());
-    }
-
-    // From the root widget, or from its layout "outer" (items: group, a
-    // spacing, a nested layout with frame and a stretch): the names found.
+    // From the root widget or its layout "outer": the names found.
     void getChildrenFindsByClass_data()
     {
-        QTest::addColumn<QString>("from");
-        QTest::addColumn<QString>("classNames");
-        QTest::addColumn<bool>("recursive");
-        QTest::addColumn<QString>("found");
-        QTest::newRow("children") << "root"
-                                  << "" << false << "outer timer group caption frame output";
-        QTest::newRow("pre-order")
-            << "root"
-            << "" << true << "outer nested timer group groupLayout edit action caption frame inner files output";
-        QTest::newRow("base class, names in tree order") << "root"
-                                                         << "QTimer QFrame" << true << "timer caption frame inner";
-        QTest::newRow("qualified library class") << "root"
-                                                 << "rilo::widget::CComboBox QComboBox" << true << "files output";
-        QTest::newRow("exact names only") << "root"
-                                          << "CComboBox qlabel" << true << "";
-        QTest::newRow("layouts") << "root"
-                                 << "QLayout" << true << "outer nested groupLayout";
-        QTest::newRow("grandchild") << "root"
-                                    << "QLineEdit" << false << "";
-        QTest::newRow("layout's own items") << "outer"
-                                            << "" << false << "group";
-        QTest::newRow("layout, nested in place") << "outer"
-                                                 << "" << true << "group groupLayout edit action frame inner files";
-        QTest::newRow("layout, not its own layouts")
-            << "outer"
-            << "QLabel QLineEdit QBoxLayout" << true << "groupLayout edit inner";
+        QTest::addColumn<QStringList>("row"); // from|class names|recursive|found
+        for (const char *row :
+             {"root||0|outer timer group caption frame output",
+              "root||1|outer nested timer group groupLayout edit action caption frame inner files output",
+              "root|QTimer QFrame|1|timer caption frame inner", "root|rilo::widget::CComboBox QComboBox|1|files output",
+              "root|CComboBox qlabel|1|", "root|QLayout|1|outer nested groupLayout", "root|QLineEdit|0|",
+              "outer||0|group", "outer||1|group groupLayout edit action frame inner files",
+              "outer|QLabel QLineEdit QBoxLayout|1|groupLayout edit inner"})
+            QTest::newRow(row) << QString(row).split('|');
     }
     void getChildrenFindsByClass()
     {
-        QFETCH(QString, from);
-        QFETCH(QString, classNames);
-        QFETCH(bool, recursive);
+        QFETCH(QStringList, row);
         QWidget root;
         auto *outer = make<QVBoxLayout>(&root, "outer");
         auto *nested = make<QHBoxLayout>(nullptr, "nested");
@@ -114,19 +75,25 @@ private Q_SLOTS:
         make<QLabel>(frame, "inner");
         make<CComboBox>(frame, "files");
         make<CCheckbox>(&root, "output");
-        const QStringList names = classNames.split(' ', Qt::SkipEmptyParts);
-        const QList<QObject *> result = from == "outer" ? WidgetHelper::getChildren(outer, names, recursive)
-                                                        : WidgetHelper::getChildren(&root, names, recursive);
+        const QStringList names = row[1].split(' ', Qt::SkipEmptyParts);
+        const bool recursive = row[2] == "1";
+        const QList<QObject *> result = row[0] == "outer" ? WidgetHelper::getChildren(outer, names, recursive)
+                                                          : WidgetHelper::getChildren(&root, names, recursive);
         QStringList found;
         for (QObject *object : result)
             found << object->objectName();
         found.removeAll(QString()); // helpers inside Qt's widgets
-        QTEST(found.join(' '), "found");
+        QCOMPARE(found.join(' '), row[3]);
     }
 
-    // A chain deeper than a call stack holds, then made circular: each object is found once; null finds none.
+    // The top main window; a chain deeper than a call stack holds, then made
+    // circular: each object is found once; null finds none.
     void searchesEndOnDeepAndCircularTrees()
     {
+        QDialog dialog;
+        QCOMPARE(WidgetHelper::getTopMainWindow(), nullptr); // a dialog is no main window
+        QMainWindow window;
+        QCOMPARE(WidgetHelper::getTopMainWindow(), &window);
         QVERIFY(WidgetHelper::getChildren(static_cast<QObject *>(nullptr), {}, true).isEmpty()
                 && WidgetHelper::getChildren(static_cast<QLayout *>(nullptr), {}, true).isEmpty());
         QVector<QObject *> chain{new QObject};
@@ -140,57 +107,42 @@ private Q_SLOTS:
             delete chain.takeLast();
     }
 
-    // Calls, then what reached the backend, the destructor's stop included
-    // ("handle/flags/count/interval", "w" the widget's handle), or without a
-    // backend ("platform") the window alerts.
+    // What reached the backend ("handle/flags/count/interval", "w" the widget's handle), the
+    // destructor's stop included, or without a backend ("platform") the window alerts.
     void flashRequests_data()
     {
-        QTest::addColumn<QString>("widget");
-        QTest::addColumn<QString>("calls");
-        QTest::addColumn<QString>("sent");
-        QTest::newRow("start, stop, start") << "widget"
-                                            << "start stop start"
-                                            << "w/7/0/0 w/0/0/0 w/7/0/0 w/0/0/0";
-        QTest::newRow("once, rounded")
-            << "widget"
-            << "once:249 once:250 once:749 once:750 once:10000 once:4294967295 start"
-            << "w/7/0/500 w/7/1/500 w/7/1/500 w/7/2/500 w/7/20/500 w/7/8589935/500 w/7/0/0 w/0/0/0";
-        QTest::newRow("null widget") << "null"
-                                     << "start once:1000 stop"
-                                     << "0/0/0/0 0/0/0/0";
-        QTest::newRow("window closed for good") << "widget"
-                                                << "start closed start once:1000 stop"
-                                                << "w/7/0/0 w/0/0/0 w/0/0/0";
-        QTest::newRow("platform") << "platform"
-                                  << "start stop once:1000 once:4294967295"
-                                  << "w/0 w/1000 w/2147483647";
+        QTest::addColumn<QStringList>("row"); // widget|calls|sent
+        for (const char *row : {"widget|start stop start|w/7/0/0 w/0/0/0 w/7/0/0 w/0/0/0",
+                                "widget|once:249 once:250 once:749 once:750 once:10000 once:4294967295 start|"
+                                "w/7/0/500 w/7/1/500 w/7/1/500 w/7/2/500 w/7/20/500 w/7/8589935/500 w/7/0/0 w/0/0/0",
+                                "null|start once:1000 stop|0/0/0/0 0/0/0/0",
+                                "widget|start closed start once:1000 stop|w/7/0/0 w/0/0/0 w/0/0/0",
+                                "platform|start stop once:1000 once:4294967295|w/0 w/1000 w/2147483647"})
+            QTest::newRow(row) << QString(row).split('|');
     }
     void flashRequests()
     {
-        QFETCH(QString, widget);
-        QFETCH(QString, calls);
+        QFETCH(QStringList, row);
         QWidget other; // a native window that is not flashed
-        QPointer<QWidget> window = widget == "null" ? nullptr : new QWidget;
-        QString handle = QStringLiteral("-");
-        requests.clear(), alerts.clear();
+        QPointer<QWidget> window = row[0] == "null" ? nullptr : new QWidget;
+        QString handle;
+        sent.clear();
         {
-            WindowFlash flash(window, widget == "platform" ? nullptr : this);
+            WindowFlash flash(window, row[0] == "platform" ? nullptr : this);
             other.winId(); // made after the flashed one, so that it comes first in QGuiApplication::allWindows()
-            if (window)
-                handle = QString::number(window->internalWinId()); // made at construction
-            QVERIFY(handle != "0" && requests.isEmpty() && alerts.isEmpty());
-            for (const QString &call : calls.split(' ')) {
+            handle = window ? QString::number(window->internalWinId()) : QStringLiteral("-"); // made at construction
+            QVERIFY(handle != "0" && sent.isEmpty());
+            for (const QString &call : row[1].split(' ')) {
                 if (call == "closed")
                     window->setAttribute(Qt::WA_DeleteOnClose), window->close();
+                else if (call.startsWith("once:"))
+                    flash.startOnce(call.mid(5).toUInt());
+                else
+                    call == "start" ? flash.start() : flash.stop();
                 QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-                if (call != "closed")
-                    call == "start"  ? flash.start()
-                    : call == "stop" ? flash.stop()
-                                     : flash.startOnce(call.mid(5).toUInt());
             }
         }
-        const QStringList sent = requests + alerts;
-        QTEST(sent.join(' ').replace(QRegularExpression("(^| )" + handle + '/'), "\\1w/"), "sent");
+        QCOMPARE(sent.join(' ').replace(QRegularExpression("(^| )" + handle + '/'), "\\1w/"), row[2]);
         delete window.data();
     }
 };
