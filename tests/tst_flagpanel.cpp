@@ -21,22 +21,10 @@ namespace {
 const QString kSplitStyle = QStringLiteral("border-style:none;background-color:%1");
 const QString kLampStyle = QStringLiteral("border-width: 0px; border-radius: 2px;background-color:%1");
 
-QGridLayout *mainGrid(FlagPanel *panel)
-{
-    return qobject_cast<QGridLayout *>(panel->layout());
-}
-QWidget *cell(FlagPanel *panel, int row)
-{
-    return mainGrid(panel)->itemAtPosition(row, 0)->widget();
-}
-QLayout *flagRow(FlagPanel *panel)
-{
-    return mainGrid(panel)->itemAtPosition(2, 0)->layout();
-}
-QWidget *flagAt(FlagPanel *panel, int i)
-{
-    return flagRow(panel)->itemAt(i)->widget();
-} // in creation order
+const auto mainGrid = [](FlagPanel *panel) { return qobject_cast<QGridLayout *>(panel->layout()); };
+const auto cell = [](FlagPanel *panel, int row) { return mainGrid(panel)->itemAtPosition(row, 0)->widget(); };
+const auto flagRow = [](FlagPanel *panel) { return mainGrid(panel)->itemAtPosition(2, 0)->layout(); };
+const auto flagAt = [](FlagPanel *panel, int i) { return flagRow(panel)->itemAt(i)->widget(); }; // creation order
 struct Bare : FlagPanel
 {
     Bare()
@@ -138,69 +126,54 @@ private Q_SLOTS:
         QTest::addColumn<QString>("description");
         QTest::addColumn<QString>("name");
         const QString on = QStringLiteral("#00d400 on"), off = QStringLiteral("#a9a9a9 off");
-        QTest::newRow("other index appends") << int(kTexts) << QList<Op>{{"A", 5}, {"B", -1}, {"C", 3}, {"x", 1}}
-                                             << QStringList{"A", "x", "C"} << "A, x, C"
-                                             << "";
-        QTest::newRow("variants, empty left out")
-            << int(kTexts) << QList<Op>{{2.5, 0}, {true, 1}, {QVariant(), 2}, {-12, 3}}
-            << QStringList{"2.5", "true", "", "-12"} << "2.5, true, -12"
-            << "";
-        QTest::newRow("text emptied") << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {"", 0}} << QStringList{"", "B"}
-                                      << "B"
-                                      << "";
-        QTest::newRow("cleared") << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {{}, kClear}}
-                                 << QStringList{"~A", "~B"} << ""
-                                 << "";
-        QTest::newRow("cleared, some shown again")
-            << int(kTexts) << QList<Op>{{"A", 0}, {"B", 1}, {"C", 2}, {{}, kClear}, {"B", 1}, {"c", 2}, {"D", 3}}
-            << QStringList{"~A", "B", "c", "D"} << "B, c, D"
-            << "";
-        QTest::newRow("host description")
-            << int(kTexts) << QList<Op>{{"Mode", kDescribe}, {"R", 0}} << QStringList{"R"} << "Mode"
-            << "";
-        QTest::newRow("lamp values") << int(kLamps)
-                                     << QList<Op>{{QVariant(), 0}, {7, 1}, {"false", 2}, {1, 9}, {true, -1}, {-1, 1}}
-                                     << QStringList{off, on, off, on, on} << "off, on, off, on, on"
-                                     << "";
-        QTest::newRow("new colours reach later flags") << int(kLamps) << QList<Op>{{true, 0},
-                                                                                   {true, 1},
-                                                                                   {QColor(Qt::red), kEnable},
-                                                                                   {true, 1},
-                                                                                   {QColor(0x20, 0x30, 0x40), kDisable},
-                                                                                   {false, 2}}
-                                                       << QStringList{on, "#ff0000 on", "#203040 off"} << "on, on, off"
-                                                       << "";
-        QTest::newRow("words follow value, not colour")
-            << int(kLamps) << QList<Op>{{QColor(Qt::red), kEnable}, {QColor(Qt::red), kDisable}, {true, 0}, {false, 1}}
-            << QStringList{"#ff0000 on", "#ff0000 off"} << "on, off"
-            << "";
-        QTest::newRow("lamps cleared, shown again")
-            << int(kLamps) << QList<Op>{{true, 0}, {false, 1}, {true, 2}, {{}, kClear}, {true, 2}, {true, 0}}
-            << QStringList{on, "~" + off, on} << "on, on"
-            << "";
-        QTest::newRow("host's lamp name kept, description handed back")
-            << int(kLamps)
-            << QList<Op>{{true, 0}, {"Relays", kDescribe}, {true, 1}, {"Relay2", kNameFlag1}, {false, 1}, {{}, kClear},
-                         {true, 0}, {"", kDescribe},       {false, 0}}
-            << QStringList{off, "~#a9a9a9 Relay2"} << "off"
-            << "";
-        QTest::newRow("name follows title unless the host names the panel")
-            << int(kTexts)
-            << QList<Op>{{"In", kTitle}, {"Supply", kName}, {"CH2", kTitle}, {"", kName}, {"CH3", kTitle}}
-            << QStringList{} << ""
-            << "CH3";
-        QTest::newRow("named before the first title")
-            << int(kLamps) << QList<Op>{{"Prot", kName}, {"OVP", kTitle}} << QStringList{} << ""
-            << "Prot";
-        QTest::newRow("no private record")
-            << int(kBare) << QList<Op>{{"Bare", kTitle}, {{}, kClear}, {"x", 0}} << QStringList{} << ""
-            << "Bare";
+        const auto row = [](const char *name, int kind, const QList<Op> &ops, const QStringList &flags,
+                            const QString &description, const QString &accessibleName = QString()) {
+            QTest::newRow(name) << kind << ops << flags << description << accessibleName;
+        };
+        row("other index appends", kTexts, {{"A", 5}, {"B", -1}, {"C", 3}, {"x", 1}}, {"A", "x", "C"}, "A, x, C");
+        row("variants, empty left out", kTexts, {{2.5, 0}, {true, 1}, {QVariant(), 2}, {-12, 3}},
+            {"2.5", "true", "", "-12"}, "2.5, true, -12");
+        row("text emptied", kTexts, {{"A", 0}, {"B", 1}, {"", 0}}, {"", "B"}, "B");
+        row("cleared", kTexts, {{"A", 0}, {"B", 1}, {{}, kClear}}, {"~A", "~B"}, "");
+        row("cleared, some shown again", kTexts,
+            {{"A", 0}, {"B", 1}, {"C", 2}, {{}, kClear}, {"B", 1}, {"c", 2}, {"D", 3}}, {"~A", "B", "c", "D"},
+            "B, c, D");
+        row("host description", kTexts, {{"Mode", kDescribe}, {"R", 0}}, {"R"}, "Mode");
+        row("lamp values", kLamps, {{QVariant(), 0}, {7, 1}, {"false", 2}, {1, 9}, {true, -1}, {-1, 1}},
+            {off, on, off, on, on}, "off, on, off, on, on");
+        row("new colours reach later flags", kLamps,
+            {{true, 0},
+             {true, 1},
+             {QColor(Qt::red), kEnable},
+             {true, 1},
+             {QColor(0x20, 0x30, 0x40), kDisable},
+             {false, 2}},
+            {on, "#ff0000 on", "#203040 off"}, "on, on, off");
+        row("words follow value, not colour", kLamps,
+            {{QColor(Qt::red), kEnable}, {QColor(Qt::red), kDisable}, {true, 0}, {false, 1}},
+            {"#ff0000 on", "#ff0000 off"}, "on, off");
+        row("lamps cleared, shown again", kLamps,
+            {{true, 0}, {false, 1}, {true, 2}, {{}, kClear}, {true, 2}, {true, 0}}, {on, "~" + off, on}, "on, on");
+        row("host's lamp name kept, description handed back", kLamps,
+            {{true, 0},
+             {"Relays", kDescribe},
+             {true, 1},
+             {"Relay2", kNameFlag1},
+             {false, 1},
+             {{}, kClear},
+             {true, 0},
+             {"", kDescribe},
+             {false, 0}},
+            {off, "~#a9a9a9 Relay2"}, "off");
+        row("name follows title unless the host names the panel", kTexts,
+            {{"In", kTitle}, {"Supply", kName}, {"CH2", kTitle}, {"", kName}, {"CH3", kTitle}}, {}, "", "CH3");
+        row("named before the first title", kLamps, {{"Prot", kName}, {"OVP", kTitle}}, {}, "", "Prot");
+        row("no private record", kBare, {{"Bare", kTitle}, {{}, kClear}, {"x", 0}}, {}, "", "Bare");
         QList<Op> many; // long enough for the description to grow in place
         QStringList texts;
         for (int i = 0; i < 1000; ++i)
             many.append({QStringLiteral("F%1").arg(i), i}), texts.append(i == 500 ? "x" : many.last().value.toString());
-        QTest::newRow("a thousand, one changed")
-            << int(kTexts) << many + QList<Op>{{"x", 500}} << texts << texts.join(", ") << "";
+        row("a thousand, one changed", kTexts, many + QList<Op>{{"x", 500}}, texts, texts.join(", "));
     }
     void flagsFollowTheirValues()
     {
@@ -279,24 +252,19 @@ private Q_SLOTS:
         QTest::addColumn<bool>("lamps");
         QTest::addColumn<Attack>("attack");
         QTest::addColumn<int>("count"); // flagCount() after every call below
-        QTest::addColumn<QString>("description");
-        const Attack whileClearing = [](FlagPanel *p) {
-            flagAt(p, 0)->installEventFilter(new DeleteOnHide(flagAt(p, 1), p));
+        QTest::addColumn<int>("shown");
+        const auto row = [](bool lamps, const char *part, int count, int shown, const Attack &attack) {
+            QTest::addRow("%s, %s", lamps ? "lamps" : "texts", part) << lamps << attack << count << shown;
         };
+        // A deleted flag's index stays taken; without a flag row nothing is appended.
         for (const bool lamps : {false, true}) {
-            const QString w = lamps ? QStringLiteral("on") : QStringLiteral("x");
-            const QString three = QStringList{w, w, w}.join(", "), four = three + ", " + w;
-            const char *kind = lamps ? "lamps" : "texts";
-            // A deleted flag's index stays taken; without a flag row nothing is appended.
-            QTest::addRow("%s, flag", kind) << lamps << Attack([](FlagPanel *p) { delete flagAt(p, 1); }) << 4 << three;
-            QTest::addRow("%s, flag while clearing", kind) << lamps << whileClearing << 4 << three;
-            QTest::addRow("%s, title", kind) << lamps << Attack([](FlagPanel *p) { delete cell(p, 0); }) << 4 << four;
-            QTest::addRow("%s, split line", kind)
-                << lamps << Attack([](FlagPanel *p) { delete cell(p, 1); }) << 4 << four;
-            QTest::addRow("%s, flag row", kind)
-                << lamps << Attack([](FlagPanel *p) { delete flagRow(p); }) << 3 << three;
-            QTest::addRow("%s, layout", kind)
-                << lamps << Attack([](FlagPanel *p) { delete p->layout(); }) << 3 << three;
+            row(lamps, "flag", 4, 3, [](FlagPanel *p) { delete flagAt(p, 1); });
+            row(lamps, "flag while clearing", 4, 3,
+                [](FlagPanel *p) { flagAt(p, 0)->installEventFilter(new DeleteOnHide(flagAt(p, 1), p)); });
+            row(lamps, "title", 4, 4, [](FlagPanel *p) { delete cell(p, 0); });
+            row(lamps, "split line", 4, 4, [](FlagPanel *p) { delete cell(p, 1); });
+            row(lamps, "flag row", 3, 3, [](FlagPanel *p) { delete flagRow(p); });
+            row(lamps, "layout", 3, 3, [](FlagPanel *p) { delete p->layout(); });
         }
     }
     void partsTheHostDeletesAreLeftAlone()
@@ -311,7 +279,9 @@ private Q_SLOTS:
         apply(panel.get(), {{"U", kTitle}, {{}, kClear}, {value, 0}, {value, 1}, {value, 2}, {value, -1}});
         panel->sizeHint(), panel->grab();
         QTEST(panel->flagCount(), "count");
-        QTEST(spoken(panel.get(), QAccessible::Description), "description");
+        QFETCH(int, shown);
+        const QString word = lamps ? QStringLiteral("on") : QStringLiteral("x");
+        QCOMPARE(spoken(panel.get(), QAccessible::Description), QString(", " + word).repeated(shown).mid(2));
         QCOMPARE(spoken(panel.get()), QStringLiteral("U"));
         QCOMPARE(panel->findChildren<QWidget *>().size(), 5); // nothing deleted is made again
     }

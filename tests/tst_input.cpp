@@ -35,7 +35,6 @@ bool dragAndDrop(QWidget *target, const QStringList &paths)
         urls.append(path.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(path) : QUrl(path));
     paths.isEmpty() ? mime->setText(QStringLiteral("/d/plain.csv")) : mime->setUrls(urls);
     QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
-    enter.setAccepted(false);
     QApplication::sendEvent(target, &enter);
     QDropEvent drop(QPointF(5, 5), Qt::CopyAction, mime, Qt::LeftButton, Qt::NoModifier);
     const bool accepted = enter.isAccepted() && enter.dropAction() == Qt::CopyAction;
@@ -71,18 +70,17 @@ private slots:
         QTest::addColumn<QStringList>("entries");
         QTest::addColumn<QList<bool>>("toggled");
         QTest::addColumn<QString>("heard"); // what a screen reader hears: the current entry
-        QTest::newRow("new") << QStringList{} << QStringList{"ON", "OFF"} << QList<bool>{} << "OFF";
-        QTest::newRow("one signal per change") << QStringList{"check", "check", "uncheck", "index0"}
-                                               << QStringList{"ON", "OFF"} << QList<bool>{true, false, true} << "ON";
-        QTest::newRow("same text again leaves the host's entry")
-            << QStringList{"on=Enabled", "item0=edited", "on=Enabled"} << QStringList{"edited", "OFF"} << QList<bool>{}
-            << "OFF";
-        QTest::newRow("another case is another text") << QStringList{"on=Enabled", "item0=edited", "on=ENABLED"}
-                                                      << QStringList{"ENABLED", "OFF"} << QList<bool>{} << "OFF";
-        QTest::newRow("equal texts, index kept") << QStringList{"check", "on=same", "off=same", "index1"}
-                                                 << QStringList{"same", "same"} << QList<bool>{true, false} << "same";
-        QTest::newRow("cleared, then renamed")
-            << QStringList{"check", "clear", "on=x"} << QStringList{} << QList<bool>{true, false} << "";
+        const auto row = [](const char *name, const char *steps, const char *entries, QList<bool> toggled,
+                            const char *heard) {
+            const auto list = [](const char *text) { return QString::fromUtf8(text).split(' ', Qt::SkipEmptyParts); };
+            QTest::newRow(name) << list(steps) << list(entries) << toggled << heard;
+        };
+        row("new", "", "ON OFF", {}, "OFF");
+        row("one signal per change", "check check uncheck index0", "ON OFF", {true, false, true}, "ON");
+        row("same text again leaves the host's entry", "on=Enabled item0=edited on=Enabled", "edited OFF", {}, "OFF");
+        row("another case is another text", "on=Enabled item0=edited on=ENABLED", "ENABLED OFF", {}, "OFF");
+        row("equal texts, index kept", "check on=same off=same index1", "same same", {true, false}, "same");
+        row("cleared, then renamed", "check clear on=x", "", {true, false}, "");
     }
     void selectorFollowsItsIndex()
     {

@@ -40,14 +40,11 @@ struct Catalog
     bool installed = false;
 };
 
+// The property of the named child, or of the first child of that type without a name.
+template <typename T = QObject>
 QString textOf(QObject *parent, const char *name, const char *property = "text")
 {
-    return parent->findChild<QObject *>(QLatin1String(name))->property(property).toString();
-}
-template <typename T>
-QString textIn(QWidget *parent, const char *property = "text")
-{
-    return parent->findChild<T *>()->property(property).toString();
+    return parent->findChild<T *>(QLatin1String(name))->property(property).toString();
 }
 
 VisaIOParam lanRecord(const char *address)
@@ -78,12 +75,13 @@ QString libraryText(const QString &what)
         return dialog.windowTitle() + '|' + textOf(&dialog, "label") + '|'
              + textOf(&dialog, "cbRS232Parity", "currentText");
     if (what == QLatin1String("message box"))
-        return textOf(&box, "label") + '|' + textIn<QTextEdit>(&box, "plainText");
+        return textOf(&box, "label") + '|' + textOf<QTextEdit>(&box, nullptr, "plainText");
     if (what == QLatin1String("selector"))
         return CCheckbox().itemText(0) + '|' + CCheckbox().itemText(1);
     if (what == QLatin1String("dialogs"))
-        return textIn<QLabel>(&spin) + '|' + textIn<QPushButton>(&spin) + '|'
-             + textIn<QPushButton>(std::unique_ptr<QWidget>(CheckButtonAndSpinBoxDialog::makeInstance({}, 0)).get());
+        return textOf<QLabel>(&spin, nullptr) + '|' + textOf<QPushButton>(&spin, nullptr) + '|'
+             + textOf<QPushButton>(std::unique_ptr<QWidget>(CheckButtonAndSpinBoxDialog::makeInstance({}, 0)).get(),
+                                   "");
     FlagPanelState lamps;
     lamps.setFlag(true, 0);
     return rilotest::spoken(&lamps, QAccessible::Description) + '|'
@@ -167,22 +165,14 @@ private slots:
         SpinBoxDialog spin;
         StandardStateWidget state;
         const auto texts = [&] {
-            return QStringList{dialog.windowTitle(),
-                               textOf(&dialog, "label_3"),
-                               textOf(&dialog, "cbRS232Parity", "currentText"),
-                               textOf(&dialog, "edtLANIP"),
-                               textOf(&hostBox, "label"),
-                               hostBox.windowTitle(),
-                               textIn<QTextEdit>(&hostBox, "plainText"),
-                               textIn<QTextEdit>(&defaultBox, "plainText"),
-                               plain->itemText(0),
-                               plain->itemText(1),
-                               QString::number(plain->currentIndex()),
-                               renamed->itemText(0),
-                               renamed->itemText(1),
-                               textIn<QLabel>(&spin),
-                               textIn<QPushButton>(&spin)}
-                .join(QLatin1Char('|'));
+            QStringList seen{dialog.windowTitle(), textOf(&dialog, "label_3")};
+            seen << textOf(&dialog, "cbRS232Parity", "currentText") << textOf(&dialog, "edtLANIP");
+            seen << textOf(&hostBox, "label") << hostBox.windowTitle()
+                 << textOf<QTextEdit>(&hostBox, nullptr, "plainText");
+            seen << textOf<QTextEdit>(&defaultBox, nullptr, "plainText") << plain->itemText(0) << plain->itemText(1);
+            seen << QString::number(plain->currentIndex()) << renamed->itemText(0) << renamed->itemText(1);
+            seen << textOf<QLabel>(&spin, nullptr) << textOf<QPushButton>(&spin, nullptr);
+            return seen.join(QLatin1Char('|'));
         };
         const QString english = texts();
         {
@@ -246,11 +236,10 @@ private slots:
             return list;
         };
         const auto plain = [](QString s) {
-            return s.replace("&lt;", "<")
-                .replace("&gt;", ">")
-                .replace("&quot;", "\"")
-                .replace("&apos;", "'")
-                .replace("&amp;", "&");
+            for (const char *entity : {"lt<", "gt>", "quot\"", "apos'", "amp&"})
+                s.replace('&' + QString::fromLatin1(entity).chopped(1) + ';',
+                          QChar::fromLatin1(entity[qstrlen(entity) - 1]));
+            return s;
         };
         QTranslator compiled;
         const bool library = prefix == QLatin1String("rilo_widget");

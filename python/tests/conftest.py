@@ -1,9 +1,7 @@
 # SPDX-FileCopyrightText: 2026 The librilo_widget authors
 # SPDX-License-Identifier: MIT
-"""Shared set-up of the binding tests: one QApplication on the offscreen
-platform, the PyQt major under test (RILO_PYQT, PyQt5 by default), and a
-check after every test that the collector has run without leaving a window
-behind, as the C++ tests' cleanup() checks."""
+"""Shared set-up: one offscreen QApplication, the PyQt under test (RILO_PYQT, PyQt5 by default),
+and a check after every test that no window is left behind."""
 
 import gc
 import importlib
@@ -26,7 +24,6 @@ _app = QtWidgets.QApplication.instance() or QtWidgets.QApplication(['rilo-python
 
 
 def flush_deletes():
-    """Runs the deleteLater() requests that are due."""
     QtCore.QCoreApplication.sendPostedEvents(None, QtCore.QEvent.Type.DeferredDelete)
     QtCore.QCoreApplication.processEvents()
 

@@ -1,7 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The librilo_widget authors
 # SPDX-License-Identifier: MIT
-"""The connection dialog works on the caller's Python VisaIOParam object: OK
-writes the form back into it, Cancel leaves only the interface change."""
+"""The connection dialog writes OK's form into the caller's record; Cancel keeps only the interface."""
 
 import pytest
 

@@ -1,7 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The librilo_widget authors
 # SPDX-License-Identifier: MIT
-"""The modules installed with the library load from the install prefix
-alone, and the build refuses a PyQt that runs on another Qt."""
+"""The installed modules load from the prefix alone; the build refuses a PyQt on another Qt."""
 
 import glob
 import os

@@ -1,8 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The librilo_widget authors
 # SPDX-License-Identifier: MIT
-"""Ownership across the boundary: what Qt's parent rules give to a C++ owner
-stays alive when Python lets go, and what the owner deletes is marked deleted
-on the Python side instead of being deleted twice."""
+"""Ownership: what a C++ owner holds outlives Python's reference, and what it deletes is marked deleted."""
 
 import gc
 import weakref

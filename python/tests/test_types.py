@@ -1,8 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The librilo_widget authors
 # SPDX-License-Identifier: MIT
-"""Type mapping: flags, scoped enumerations, records as plain objects,
-lists, tuples and QVariant values, and bad input that must raise instead of
-crashing."""
+"""Type mapping: flags, scoped enumerations, records, lists, tuples, QVariant values; bad input raises."""
 
 import pytest
 
@@ -111,18 +109,14 @@ def _dialog():
 
 
 @pytest.mark.parametrize('call, error', [
-    (lambda: RiloWidget.DlgDevChoose(None), TypeError),
+    (lambda: RiloWidget.DlgDevChoose(None), TypeError), (lambda: RiloWidget.PowerSupplyLCD('1', 2, 3), TypeError),
     (lambda: RiloWidget.DlgDevChoose(RiloMeasure.VisaIOParam(), addresses=[1, 2]), TypeError),
-    (lambda: _dialog().removePreChar('007', '00'), ValueError),
-    (lambda: _dialog().removePreChar('007', 'ü'), ValueError),
+    (lambda: _dialog().removePreChar('007', '00'), ValueError), (lambda: _dialog().removePreChar('007', 'ü'), ValueError),
     (lambda: RiloWidget.StateWidgetBox().add(QtWidgets.QLabel()), TypeError),
-    (lambda: RiloWidget.StateWidgetBox().add('label'), TypeError),
-    (lambda: RiloWidget.PowerSupplyLCD('1', 2, 3), TypeError),
-    (lambda: RiloMeasure.VisaIOParam(port='5025'), TypeError),
-    (lambda: RiloMeasure.VisaIOParam(colour=1), TypeError),
+    (lambda: RiloWidget.StateWidgetBox().add('label'), TypeError), (lambda: RiloWidget.WidgetHelper(), TypeError),
+    (lambda: RiloMeasure.VisaIOParam(port='5025'), TypeError), (lambda: RiloMeasure.VisaIOParam(colour=1), TypeError),
     (lambda: setattr(RiloMeasure.VisaIOParam(), 'port', None), TypeError),
     (lambda: RiloWidget.StateLabel('x').setStates('active'), TypeError),
-    (lambda: RiloWidget.WidgetHelper(), TypeError),
     *[(lambda bad=bad: RiloWidget.CheckButtonDialog(bad), TypeError) for bad in ([('one', 1, 2)], [(1, 2)], 'ab', ['one'])],
     *[(lambda bad=bad: RiloWidget.StateLabel('x').setColor(S.State.kActive, bad, True), TypeError)
       for bad in ((QtGui.QColor('red'),), (QtGui.QColor('red'),) * 3, ('red', 3), None, 'ab', 5)],
@@ -133,15 +127,10 @@ def test_bad_arguments_raise(call, error):
 
 
 @pytest.mark.parametrize('call, result', [
-    (lambda p: p.headerWidget(5), None),
-    (lambda p: p.footerWidget(-1), None),
-    (lambda p: p.measureWidget(2), None),
-    (lambda p: p.measure().widget(-1), None),
-    (lambda p: p.setValue(9, '1.0'), None),
-    (lambda p: p.measure().add(None), None),
-    (lambda p: p.measure().insert(99, RiloWidget.StateLabel('tail')), None),
-    (lambda p: RiloWidget.WidgetHelper.getChildren(None, [], True), []),
-    (lambda p: _dialog().getChilds(None), []),
+    (lambda p: p.headerWidget(5), None), (lambda p: p.footerWidget(-1), None), (lambda p: p.measureWidget(2), None),
+    (lambda p: p.measure().widget(-1), None), (lambda p: p.setValue(9, '1.0'), None),
+    (lambda p: p.measure().add(None), None), (lambda p: p.measure().insert(99, RiloWidget.StateLabel('tail')), None),
+    (lambda p: RiloWidget.WidgetHelper.getChildren(None, [], True), []), (lambda p: _dialog().getChilds(None), []),
     (lambda p: RiloWidget.loadTranslation(None, QtCore.QLocale('de')), False),
 ])
 def test_out_of_range_and_none_get_the_documented_behaviour(call, result):

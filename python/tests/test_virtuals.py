@@ -1,7 +1,6 @@
 # SPDX-FileCopyrightText: 2026 The librilo_widget authors
 # SPDX-License-Identifier: MIT
-"""Virtual functions reimplemented in Python are called by the C++ code, in
-the order and number in which C++ reimplementations are called."""
+"""Python reimplementations of virtuals are called by C++ as often and in the order C++ ones are."""
 
 import gc
 import os
