@@ -16,26 +16,22 @@
 namespace rilo {
 namespace widget {
 
-namespace {
-
-QColor namedColor(const char *name)
+int AbstractStateWidgetPrivate::colorSlot(AbstractStateWidget::State state, bool on)
 {
-    QColor color;
-    color.setNamedColor(QLatin1String(name));
-    return color;
+    return (state == AbstractStateWidget::kEnabled ? 2 : 0) + (on ? 1 : 0);
 }
 
-} // namespace
-
-AbstractStateWidgetPrivate::AbstractStateWidgetPrivate()
+std::pair<QColor, QColor> AbstractStateWidgetPrivate::defaultColor(AbstractStateWidget::State state, bool on)
 {
-    const QColor darkGrey = namedColor("#353538");
-    const QColor white = namedColor("#ffffff");
-    const QColor orange = namedColor("#FF7A00");
-    activeOnColor = {orange, white};
-    activeOffColor = {darkGrey, white};
-    enabledOnColor = {darkGrey, white};
-    enabledOffColor = {darkGrey, white};
+    const QColor darkGrey(0x35, 0x35, 0x38);
+    const QColor white(0xff, 0xff, 0xff);
+    const QColor orange(0xff, 0x7a, 0x00);
+    return {state == AbstractStateWidget::kActive && on ? orange : darkGrey, white};
+}
+
+std::pair<QColor, QColor> AbstractStateWidgetPrivate::color(AbstractStateWidget::State state, bool on) const
+{
+    return colors ? colors->at(colorSlot(state, on)) : defaultColor(state, on);
 }
 
 AbstractStateWidget::AbstractStateWidget(QWidget *parent, Qt::WindowFlags flags)
@@ -155,10 +151,17 @@ void AbstractStateWidgetPrivate::applyState(AbstractStateWidget *q, AbstractStat
 void AbstractStateWidgetPrivate::applyColor(AbstractStateWidget *q, AbstractStateWidget::State state,
                                             const std::pair<QColor, QColor> &color, bool on)
 {
-    if (state == AbstractStateWidget::kActive || state == AbstractStateWidget::kAll)
-        (on ? activeOnColor : activeOffColor) = color;
-    if (state == AbstractStateWidget::kEnabled || state == AbstractStateWidget::kAll)
-        (on ? enabledOnColor : enabledOffColor) = color;
+    if (!colors && state != AbstractStateWidget::kNone) {
+        colors = std::make_unique<std::array<std::pair<QColor, QColor>, 4>>();
+        for (const AbstractStateWidget::State flag : {AbstractStateWidget::kActive, AbstractStateWidget::kEnabled}) {
+            for (const bool setting : {false, true})
+                (*colors)[colorSlot(flag, setting)] = defaultColor(flag, setting);
+        }
+    }
+    for (const AbstractStateWidget::State flag : {AbstractStateWidget::kActive, AbstractStateWidget::kEnabled}) {
+        if (colors && (state == flag || state == AbstractStateWidget::kAll))
+            (*colors)[colorSlot(flag, on)] = color;
+    }
     q->render();
 }
 
@@ -220,9 +223,8 @@ std::pair<QColor, QColor> AbstractStateWidget::color(State state, bool on) const
 {
     switch (state) {
     case kActive:
-        return on ? d->activeOnColor : d->activeOffColor;
     case kEnabled:
-        return on ? d->enabledOnColor : d->enabledOffColor;
+        return d->color(state, on);
     case kNone:
     case kAll:
         return {palette().color(QPalette::Window), palette().color(QPalette::WindowText)};

@@ -10,14 +10,15 @@
 #include <QList>
 #include <QString>
 
+#include <array>
+#include <memory>
+
 namespace rilo {
 namespace widget {
 
 class AbstractStateWidgetPrivate
 {
 public:
-    AbstractStateWidgetPrivate();
-
     static AbstractStateWidgetPrivate *get(AbstractStateWidget *widget) { return widget->d.get(); }
 
     // One state or colour call, as it is kept while the widget is busy with
@@ -73,11 +74,18 @@ public:
     static constexpr int kMaxRounds = 8;
     static constexpr int kMaxKept = 16;
 
+    // The colour pair for one flag and setting: the host's, once it has set
+    // any, else the default pair.
+    std::pair<QColor, QColor> color(AbstractStateWidget::State state, bool on) const;
+    static std::pair<QColor, QColor> defaultColor(AbstractStateWidget::State state, bool on);
+    // Index into `colors` of kActive / kEnabled, off / on.
+    static int colorSlot(AbstractStateWidget::State state, bool on);
+
     AbstractStateWidget::States states = AbstractStateWidget::kNone;
-    std::pair<QColor, QColor> activeOnColor;
-    std::pair<QColor, QColor> activeOffColor;
-    std::pair<QColor, QColor> enabledOnColor;
-    std::pair<QColor, QColor> enabledOffColor;
+    // The four colour pairs, made from the defaults on the first setColor().
+    // Most widgets keep the defaults all their life; a panel of many rows
+    // then holds no copies of them.
+    std::unique_ptr<std::array<std::pair<QColor, QColor>, 4>> colors;
     // The flags have changed once: from then on the widget describes them.
     bool described = false;
 
