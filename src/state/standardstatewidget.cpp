@@ -85,13 +85,18 @@ void applyColors(QWidget *widget, const std::pair<QColor, QColor> &colors, const
 
 } // namespace
 
+FrameGridLayout *StandardStateWidgetPrivate::ownGrid(const StandardStateWidget *q)
+{
+    return dynamic_cast<FrameGridLayout *>(q->layout());
+}
+
 QGridLayout *StandardStateWidgetPrivate::grid(StandardStateWidget *q)
 {
-    if (gridLayout && gridLayout == q->layout())
-        return gridLayout;
+    if (FrameGridLayout *own = ownGrid(q))
+        return own;
     if (q->layout())
         return nullptr;
-    gridLayout = new QGridLayout;
+    auto *gridLayout = new FrameGridLayout;
     gridLayout->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
     gridLayout->setSpacing(0);
     q->setLayout(gridLayout);
@@ -129,17 +134,17 @@ StandardStateWidget::StandardStateWidget(QWidget *content, QWidget *parent, Qt::
     d->content = content;
     content->setAutoFillBackground(true);
 
-    d->gridLayout = new QGridLayout;
-    d->gridLayout->setContentsMargins(0, 0, 0, 0);
-    d->gridLayout->setSpacing(0);
-    d->gridLayout->addWidget(content);
-    setLayout(d->gridLayout);
+    auto *gridLayout = new FrameGridLayout;
+    gridLayout->setContentsMargins(0, 0, 0, 0);
+    gridLayout->setSpacing(0);
+    gridLayout->addWidget(content);
+    setLayout(gridLayout);
 }
 
 StandardStateWidget::~StandardStateWidget()
 {
     delete content(); // only if it is still ours
-    delete d->gridLayout.data();
+    delete StandardStateWidgetPrivate::ownGrid(this);
 }
 
 QWidget *StandardStateWidget::content() const

@@ -13,6 +13,15 @@ namespace widget {
 
 class StandardStateWidget;
 
+// The grid layout a frame makes for itself. A type of its own, so that the
+// frame tells its own layout from one a host installed after deleting it by
+// looking at the layout it has, without keeping a guarded pointer to it
+// (which costs every frame a heap block). Without Q_OBJECT: its meta-object,
+// and so its class name, is QGridLayout's.
+class FrameGridLayout final : public QGridLayout
+{
+};
+
 class StandardStateWidgetPrivate
 {
 public:
@@ -25,6 +34,8 @@ public:
     // has deleted it and the frame has no layout; null when the host installed
     // a layout of its own.
     QGridLayout *grid(StandardStateWidget *q);
+    // The frame's own grid layout if it still has it, else null; never makes one.
+    static FrameGridLayout *ownGrid(const StandardStateWidget *q);
 
     // Polishes \a widget, a widget of the library's own making whose class is
     // final, and takes back the polish request that Qt posted when it was
@@ -43,8 +54,7 @@ public:
     // deleted it. A content that someone else has taken (re-parented) is no
     // longer the frame's: content() checks the parent.
     QPointer<QWidget> content;
-    QPointer<QGridLayout> gridLayout; // the frame's layout; margins = border width
-    int borderWidth = 0;
+    int borderWidth = 0; // the margins of the frame's grid layout
 };
 
 } // namespace widget

@@ -34,13 +34,11 @@ QBoxLayout *StateWidgetBoxPrivate::layout(StateWidgetBox *q)
     QWidget *content = q->content();
     if (!content)
         return nullptr;
-    if (boxLayout && content->layout() == boxLayout)
-        return boxLayout;
-    if (QLayout *existing = content->layout()) {
-        boxLayout = qobject_cast<QBoxLayout *>(existing);
-        return boxLayout;
-    }
-    boxLayout = new QBoxLayout(direction);
+    // Looked up each time rather than kept: a content the host gave the box
+    // may come with a box layout of its own, which is then the one used.
+    if (QLayout *existing = content->layout())
+        return qobject_cast<QBoxLayout *>(existing);
+    auto *boxLayout = new QBoxLayout(direction);
     boxLayout->setContentsMargins(margin, margin, margin, margin);
     boxLayout->setSpacing(spacing);
     content->setLayout(boxLayout);
@@ -57,7 +55,7 @@ bool StateWidgetBoxPrivate::forEach(StateWidgetBox *q, Call call)
 {
     sync(q);
     const QPointer<StateWidgetBox> self(q);
-    const QList<QPointer<AbstractStateWidget>> snapshot = widgets;
+    const QVector<QPointer<AbstractStateWidget>> snapshot = widgets;
     for (const QPointer<AbstractStateWidget> &widget : snapshot) {
         if (!self)
             return false;
@@ -91,8 +89,8 @@ StateWidgetBox::~StateWidgetBox()
         if (StateWidgetBoxPrivate::holds(this, widget))
             delete widget.data();
     }
-    if (d->boxLayout && d->boxLayout->parentWidget() == content())
-        delete d->boxLayout.data();
+    if (QWidget *current = content())
+        delete qobject_cast<QBoxLayout *>(current->layout());
 }
 
 int StateWidgetBox::count() const

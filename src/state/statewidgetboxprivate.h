@@ -5,7 +5,7 @@
 #pragma once
 
 #include <QBoxLayout>
-#include <QList>
+#include <QVector>
 #include <QPointer>
 
 namespace rilo {
@@ -37,9 +37,8 @@ public:
     template <typename Call>
     bool forEach(StateWidgetBox *q, Call call);
 
-    QPointer<QBoxLayout> boxLayout;               // on the content the list belongs to
-    QPointer<QWidget> listContent;                // the content the list belongs to
-    QList<QPointer<AbstractStateWidget>> widgets; // list order; owned by the box
+    QPointer<QWidget> listContent;                  // the content the list belongs to
+    QVector<QPointer<AbstractStateWidget>> widgets; // list order; owned by the box
     QBoxLayout::Direction direction = QBoxLayout::LeftToRight;
     int margin = 3;
     int spacing = 3;
