@@ -4,6 +4,7 @@
 #include "panels.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QGridLayout>
 
 namespace bench {
@@ -20,6 +21,42 @@ QLabel *makeLabel(const QString &text, Qt::Alignment alignment)
     label->setFont(font);
     label->setAutoFillBackground(true);
     return label;
+}
+
+// Polishes a widget now and takes back the polish request Qt posted for it.
+void settle(QWidget *widget)
+{
+    widget->ensurePolished();
+    QCoreApplication::removePostedEvents(widget, QEvent::PolishRequest);
+}
+
+// A filled frame with a grid layout around a filled content widget.
+QWidget *frameAround(QWidget *content)
+{
+    auto *frame = new QWidget;
+    settle(frame);
+    frame->setAutoFillBackground(true);
+    content->setAutoFillBackground(true);
+    auto *grid = new QGridLayout;
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(0);
+    grid->addWidget(content);
+    frame->setLayout(grid);
+    return frame;
+}
+
+QWidget *framedLabel(const QString &text, Qt::Alignment alignment)
+{
+    auto *label = new QLabel;
+    QWidget *frame = frameAround(label);
+    settle(label);
+    label->setMargin(2);
+    label->setText(text);
+    label->setAlignment(alignment);
+    QFont font = label->font();
+    font.setPointSize(9);
+    label->setFont(font);
+    return frame;
 }
 
 QString sheetFor(const QColor &background, const QColor &text)
@@ -126,6 +163,26 @@ void PlainChain::setColorsByStyleSheet(const QColor &background, const QColor &t
     const QString sheet = sheetFor(background, text);
     for (QWidget *widget : labels)
         widget->setStyleSheet(sheet);
+}
+
+StructurePanel::StructurePanel(int rows, QWidget *parent)
+    : QWidget(parent)
+{
+    auto *column = new QVBoxLayout(this);
+    for (int row = 0; row < rows; ++row) {
+        auto *content = new QWidget;
+        settle(content);
+        QWidget *frame = frameAround(content);
+        auto *box = new QBoxLayout(QBoxLayout::LeftToRight);
+        box->setContentsMargins(3, 3, 3, 3);
+        box->setSpacing(3);
+        content->setLayout(box);
+        box->addWidget(framedLabel(QStringLiteral("0.000"), Qt::AlignRight | Qt::AlignVCenter));
+        box->addWidget(framedLabel(QStringLiteral("V"), Qt::AlignLeft | Qt::AlignBottom));
+        box->setStretch(0, 5);
+        box->setStretch(1, 1);
+        column->addWidget(frame);
+    }
 }
 
 QVector<QStringList> valueTexts(int rows)

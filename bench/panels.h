@@ -87,6 +87,19 @@ public:
     QVector<QLabel *> labels;
 };
 
+// The widgets and layouts of a readout's rows, built in plain Qt with the
+// library's steps and nothing of the library: per row a frame with a grid
+// layout around a content widget with a box layout, holding two framed
+// labels; every frame and content fills its background, every label has a
+// margin, a text and a font size, and every widget is polished at once with
+// its polish request taken back. What this costs is the floor below which no
+// implementation of that structure can go.
+class StructurePanel : public QWidget
+{
+public:
+    explicit StructurePanel(int rows, QWidget *parent = nullptr);
+};
+
 // Two sets of value texts, so that consecutive frames always change every text.
 QVector<QStringList> valueTexts(int rows);
 

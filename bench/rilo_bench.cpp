@@ -327,7 +327,7 @@ BuildFigures buildAndDestroy(const Options &options, const std::function<Panel *
 
 struct BuildRun
 {
-    QVector<BuildFigures> ours, plain;
+    QVector<BuildFigures> ours, plain, floor;
 };
 
 BuildRun buildRuns(const Options &options, int rows)
@@ -350,6 +350,8 @@ BuildRun buildRuns(const Options &options, int rows)
             plain();
             ours();
         }
+        result.floor.append(
+            buildAndDestroy<bench::StructurePanel>(options, [rows] { return new bench::StructurePanel(rows); }));
     }
     return result;
 }
@@ -368,6 +370,7 @@ QVector<Row> construction(const Options &options, const QVector<int> &sizes)
     const BuildRun empty = buildRuns(options, 0);
     const double emptyOurs = medianOf(empty.ours, &BuildFigures::heapBytes);
     const double emptyPlain = medianOf(empty.plain, &BuildFigures::heapBytes);
+    const double emptyFloor = medianOf(empty.floor, &BuildFigures::heapBytes);
     QMap<int, std::pair<double, double>> destroyBySize;
     for (int size : sizes) {
         const BuildRun run = buildRuns(options, size);
@@ -386,6 +389,11 @@ QVector<Row> construction(const Options &options, const QVector<int> &sizes)
             heap.goal = QStringLiteral("ratio <= 2.5");
         }
         rows.append(heap);
+        // For reading: the same widgets and layouts in plain Qt, against the
+        // same plain labels. Ours can come near this, not below it.
+        rows.append(Row{QStringLiteral("structure floor per row"), size,
+                        (medianOf(run.floor, &BuildFigures::heapBytes) - emptyFloor) / size, heap.baseline,
+                        QStringLiteral("bytes")});
         Row destroy{QStringLiteral("destroy unshown"), size, medianOf(run.ours, &BuildFigures::destroyMs),
                     medianOf(run.plain, &BuildFigures::destroyMs), QStringLiteral("ms")};
         rows.append(destroy);
