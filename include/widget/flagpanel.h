@@ -133,6 +133,7 @@ protected:
 
 private:
     Q_DISABLE_COPY(FlagPanel)
+    friend class FlagPanelPrivate;
 };
 
 /*!

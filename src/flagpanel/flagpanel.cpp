@@ -50,15 +50,10 @@ void dropPolishRequest(const QWidget *panel, QWidget *part)
 // ---------------------------------------------------------------------------
 // FlagPanelPrivate: what the panel tells assistive technology
 
-namespace {
-
-// The panel's record; the member is protected, reachable through a subclass.
-struct PanelAccess : FlagPanel
+FlagPanelPrivate *FlagPanelPrivate::get(FlagPanel *panel)
 {
-    static FlagPanelPrivate *record(FlagPanel *panel) { return (panel->*(&PanelAccess::d)).get(); }
-};
-
-} // namespace
+    return panel->d.get();
+}
 
 void FlagPanelPrivate::titleChanged(QWidget *panel, const QString &title)
 {
@@ -155,7 +150,7 @@ QAccessibleInterface *FlagPanelPrivate::accessibleInterface(const QString &class
 int FlagPanelPrivate::lampIndex(QWidget *lamp)
 {
     auto *panel = qobject_cast<FlagPanelState *>(lamp->parentWidget());
-    const FlagPanelPrivate *d = panel ? PanelAccess::record(panel) : nullptr;
+    const FlagPanelPrivate *d = panel ? FlagPanelPrivate::get(panel) : nullptr;
     for (int i = 0; d && i < d->flags.size(); ++i) {
         if (d->flags.at(i).data() == lamp)
             return i;
@@ -166,7 +161,7 @@ int FlagPanelPrivate::lampIndex(QWidget *lamp)
 QString FlagPanelPrivate::panelText(QWidget *widget, QAccessible::Text text)
 {
     auto *panel = qobject_cast<FlagPanel *>(widget);
-    const FlagPanelPrivate *d = panel ? PanelAccess::record(panel) : nullptr;
+    const FlagPanelPrivate *d = panel ? FlagPanelPrivate::get(panel) : nullptr;
     if (!d)
         return QString();
     if (text == QAccessible::Name)
@@ -179,7 +174,7 @@ QString FlagPanelPrivate::lampText(QWidget *widget, QAccessible::Text text)
     const int index = text == QAccessible::Name ? lampIndex(widget) : -1;
     if (index < 0)
         return QString();
-    return PanelAccess::record(static_cast<FlagPanel *>(widget->parentWidget()))->flagSpeech.value(index);
+    return FlagPanelPrivate::get(static_cast<FlagPanel *>(widget->parentWidget()))->flagSpeech.value(index);
 }
 
 // ---------------------------------------------------------------------------

@@ -26,6 +26,9 @@ public:
     FlagPanelPrivate() = default;
     virtual ~FlagPanelPrivate() = default;
 
+    // The record of \a panel (the member is protected; this class is a friend).
+    static FlagPanelPrivate *get(FlagPanel *panel);
+
     // Every part is guarded: the host reaches them through findChild() or
     // layout() and may delete them; a part that is gone stays gone.
     QPointer<QLabel> titleLabel;      // created by the first setTitle()
