@@ -104,6 +104,7 @@ private Q_SLOTS:
     void newPanelHasSplitLineFlagRowAndOneTitle()
     {
         FlagPanelText panel;
+        QCOMPARE(panel.frameStyle(), QFrame::StyledPanel | QFrame::Sunken);
         QCOMPARE(cell(&panel, 1)->styleSheet(), kSplitStyle.arg(QStringLiteral("#ff7400")));
         cell(&panel, 1)->setStyleSheet(QStringLiteral("planted")); // the same colour again leaves it
         panel.setSplitLineColor(QColor(0xFF, 0x74, 0x00));

@@ -82,7 +82,8 @@ private slots:
         w.setValue(QStringLiteral(" 1e3 "));
         w.setUnit(QStringLiteral("mA")); // taken as they are, nothing else changes
         QCOMPARE(describe(&w), QStringLiteral(" 1e3 |mA a82/41 s5:1 9pt m3 dir0"));
-        QVERIFY(rilotest::spoken(&w) == " 1e3  mA" && rilotest::spoken(w.valueWidget()) == " 1e3 "); // each speaks
+        QVERIFY(rilotest::spoken(&w) == " 1e3  mA" && rilotest::spoken(w.valueWidget()) == " 1e3 " // each speaks
+                && rilotest::spoken(&w, QAccessible::Description).isEmpty());
         w.setUnit(QString());
         QCOMPARE(rilotest::spoken(&w), QStringLiteral(" 1e3 "));
         w.setAccessibleName(QStringLiteral("Output voltage"));

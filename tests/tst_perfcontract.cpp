@@ -4,6 +4,7 @@
 // The shortcuts that keep state changes fast must not show in palettes, update states or on screen.
 #include "testsupport.h"
 
+#include <widget/flagpanel.h>
 #include <widget/powersupplylcd.h>
 #include <widget/statelabel.h>
 #include <widget/valuewidget.h>
@@ -137,8 +138,17 @@ private slots:
         lcd.setColor(W::kEnabled, {kBlue, kYellow}, false);
         lcd.setState(W::kActive, false); // the inside as a fresh rendering shows it
         QVERIFY(shows(kGrey, which == 5 ? kGrey : kBlue, rilotest::pixelAt(&lcd, inside.x(), inside.y())));
-        if (paints)
-            return; // else the host's choice stays; the widgets under it stop, the others keep updating
+        if (paints) { // a ring under an opaque inside asks the window for no repaint; with the inside hidden, it does
+            EventSpy<QEvent::UpdateRequest> requests(&lcd);
+            value->setState(W::kActive, true);
+            shownPixel(&lcd, ring);
+            QVERIFY(requests.receivers.isEmpty());
+            value->label()->hide();
+            shownPixel(&lcd, ring);
+            value->setState(W::kActive, false);
+            QCOMPARE(shownPixel(&lcd, inside), kGrey);
+            return;
+        } // else the host's choice stays; the widgets under it stop, the others keep updating
         QVERIFY(!targets[which]->updatesEnabled() && (!value->label()->updatesEnabled() || which == 2));
         QVERIFY(lcd.footerWidget(0)->updatesEnabled() == (which != 0) && value->updatesEnabled() == (which == 3));
         targets[which]->setUpdatesEnabled(true);
@@ -151,12 +161,15 @@ private slots:
         // behind, each costs its widget's destructor a walk over the event queue.
         QCoreApplication::sendPostedEvents();
         PowerSupplyLCD panel(2, 3, 2);
+        FlagPanelText flags; // its parts leave their requests to the panel's
+        flags.setTitle(QStringLiteral("T"));
+        flags.setFlag(QStringLiteral("x"), 0);
         for (QWidget *w : panel.findChildren<QWidget *>())
             QVERIFY(w->testAttribute(Qt::WA_WState_Polished));
         EventSpy<QEvent::PolishRequest> spy(qApp);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
         qApp->removeEventFilter(&spy);
-        QCOMPARE(spy.receivers, QObjectList({&panel}));
+        QCOMPARE(spy.receivers, QObjectList({&panel, &flags}));
     }
 };
 
