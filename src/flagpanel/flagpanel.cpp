@@ -219,7 +219,6 @@ FlagPanel::FlagPanel(FlagPanelPrivate *record, QWidget *parent)
     dropPolishRequest(this, d->splitLine);
     d->splitLine->setFrameShape(QFrame::HLine);
     d->splitLine->setFrameShadow(QFrame::Plain);
-    d->splitLine->setLineWidth(1);
     // splitLineColor starts invalid, so this always stores and applies the colour.
     setSplitLineColor(QColor(QStringLiteral("#FF7400")));
 
