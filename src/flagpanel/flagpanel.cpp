@@ -71,7 +71,7 @@ void FlagPanelPrivate::titleChanged(QWidget *panel, const QString &title)
 
 QWidget *FlagPanelPrivate::flag(int index) const
 {
-    return index >= 0 && index < flags.size() ? flags.at(index).data() : nullptr;
+    return flags.value(index).data(); // value(): a null guard for an index outside the list
 }
 
 void FlagPanelPrivate::appendFlag(QWidget *panel, QWidget *flag)
