@@ -92,10 +92,8 @@ void FlagPanelPrivate::appendFlag(QWidget *panel, QWidget *flag)
     });
 }
 
-void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden,
-                               bool appended)
+void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden)
 {
-    Q_UNUSED(appended) // the description is put together when asked, appended or not
     QWidget *const target = flag(index);
     if (!target)
         return;
@@ -201,7 +199,7 @@ void FlagPanelPrivate::setFlag(QWidget *panel, int index, const QString &speech,
     if (!flagLayout)
         return;
     appendFlag(panel, create());
-    flagSet(panel, flags.size() - 1, speech, nameFlag, false, true);
+    flagSet(panel, flags.size() - 1, speech, nameFlag, false);
 }
 
 // ---------------------------------------------------------------------------
