@@ -269,25 +269,27 @@ private slots:
 
     void renderOwnsColorsAGroupLeftToTheParent()
     {
-        // The host sets the state colours as the frame's own in two colour groups and leaves the third to the parent,
-        // which shows the same: a render must make the third the frame's, or a later change of the parent shows there.
-        for (auto inherited : kGroups) {
+        // The host sets the state colours as the frame's own but leaves one colour group (Qt 6 tells them apart) or
+        // the text in every group (3) to the parent, which shows the same: a render must make them the frame's own, or
+        // a later change of the parent shows there.
+        for (int inherited = 0; inherited < 4; ++inherited) { // a QPalette::ColorGroup, or 3
             QWidget parent;
             auto *w = new StandardStateWidget(nullptr, &parent);
             w->render();
             const Pair frame = paletteColors(w);
             QPalette shared = parent.palette(), own;
             for (auto group : kGroups) {
+                const bool text = group == inherited || inherited == 3;
                 shared.setBrush(group, QPalette::Window, group == inherited ? frame.first : Qt::red);
-                shared.setBrush(group, QPalette::WindowText, group == inherited ? frame.second : Qt::red);
+                shared.setBrush(group, QPalette::WindowText, text ? frame.second : Qt::red);
                 group == inherited ? void() : own.setBrush(group, QPalette::Window, frame.first);
-                group == inherited ? void() : own.setBrush(group, QPalette::WindowText, frame.second);
+                text ? void() : own.setBrush(group, QPalette::WindowText, frame.second);
             }
             parent.setPalette(shared);
             w->setPalette(own);
             w->render();
-            shared.setColor(inherited, QPalette::Window, Qt::red);
-            shared.setColor(inherited, QPalette::WindowText, Qt::red);
+            shared.setColor(QPalette::All, QPalette::Window, Qt::red);
+            shared.setColor(QPalette::All, QPalette::WindowText, Qt::red);
             parent.setPalette(shared);
             for (auto group : kGroups)
                 QCOMPARE(paletteColors(w, group), frame);
