@@ -356,7 +356,8 @@ private slots:
                                {&frame, QAccessible::DescriptionChanged},
                                {&value, QAccessible::NameChanged},
                                {lamp, QAccessible::NameChanged},
-                               {&lamps, QAccessible::DescriptionChanged}})
+                               {&lamps, QAccessible::DescriptionChanged},
+                               {&lamps, QAccessible::NameChanged}})
                 n += heardEvents.contains(event);
             heard << n;
         };
@@ -365,6 +366,7 @@ private slots:
             frame.setState(state, !frame.states().testFlag(state));
             value.setValue(text);
             lamps.setFlag(text.endsWith('3'), 0);
+            lamps.setTitle(text);
         };
         change(QStringLiteral("CH2"), W::kActive);
         count();
@@ -375,12 +377,13 @@ private slots:
             w->setAccessibleName(QStringLiteral("Channel"));
         frame.setAccessibleDescription(QStringLiteral("Relay"));
         lamps.setAccessibleDescription(QStringLiteral("Relays"));
+        lamps.setAccessibleName(QStringLiteral("Relays"));
         heardEvents.clear();
         change(QStringLiteral("CH4"), W::kActive);
         count();
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         QAccessible::installUpdateHandler(previous);
-        QCOMPARE(heard, QList<int>({0, 5, 0}));
+        QCOMPARE(heard, QList<int>({0, 6, 0}));
     }
 
     void insertKeepsListAndLayoutInStep_data()
