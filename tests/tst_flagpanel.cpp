@@ -104,7 +104,8 @@ private Q_SLOTS:
     void newPanelHasSplitLineFlagRowAndOneTitle()
     {
         FlagPanelText panel;
-        QCOMPARE(panel.frameStyle(), QFrame::StyledPanel | QFrame::Sunken);
+        QVERIFY(panel.frameStyle() == (QFrame::StyledPanel | QFrame::Sunken)
+                && mainGrid(&panel)->contentsMargins() == QMargins(3, 3, 3, 3));
         QCOMPARE(cell(&panel, 1)->styleSheet(), kSplitStyle.arg(QStringLiteral("#ff7400")));
         cell(&panel, 1)->setStyleSheet(QStringLiteral("planted")); // the same colour again leaves it
         panel.setSplitLineColor(QColor(0xFF, 0x74, 0x00));
@@ -113,6 +114,7 @@ private Q_SLOTS:
         QCOMPARE(cell(&panel, 1)->styleSheet(), kSplitStyle.arg(QStringLiteral("#12abcd")));
         apply(&panel, {{"CH1", kTitle}, {"Channel 1", kTitle}, {"", kTitle}});
         QCOMPARE(panel.findChildren<QLabel *>(), QList<QLabel *>{qobject_cast<QLabel *>(cell(&panel, 0))});
+        QCOMPARE(panel.findChild<QLabel *>()->alignment(), Qt::AlignCenter);
         apply(&panel, {{"a rather long flag text", 0}, {"and another long one", 1}});
         QCOMPARE(panel.sizeHint(), QSize(100, panel.layout()->totalSizeHint().height()));
     }
@@ -189,6 +191,7 @@ private Q_SLOTS:
         }
         QTEST(spoken(panel.get(), QAccessible::Description), "description");
         QTEST(spoken(panel.get()), "name");
+        QCOMPARE(spoken(new QWidget(panel.get())), QString()); // a host's widget is no lamp
     }
 
     void anyReleaseOverThePanelClicks() // of any button, over a lamp or the title too
