@@ -560,6 +560,7 @@ private slots:
         box.add(old);
         box.setMargin(5);
         box.setDirection(QBoxLayout::BottomToTop);
+        QCOMPARE(boxLayoutOf(&box)->direction(), QBoxLayout::BottomToTop);
         QWidget *content = kind == 3 ? nullptr : new QWidget;
         QPointer<QBoxLayout> hostLayout = kind == 1 ? new QVBoxLayout(content) : nullptr;
         kind == 2 ? void(new QGridLayout(content)) : void();
