@@ -16,8 +16,7 @@
 
 namespace rilotest {
 
-// Called from every test's cleanup(): a top-level widget left behind is a leak
-// that neither LeakSanitizer nor valgrind can see, since Qt still points to it.
+// For every test's cleanup(): a top-level widget left behind is a leak that neither LeakSanitizer nor valgrind sees.
 inline bool noTopLevelWidgetsLeft()
 {
     const auto widgets = QApplication::topLevelWidgets();
@@ -37,12 +36,10 @@ inline void useTestFont()
 // Colour of one pixel of a widget's rendering, in widget coordinates.
 inline QColor pixelAt(QWidget *widget, int x, int y)
 {
-    const QImage image = widget->grab().toImage();
-    return image.pixelColor(x, y);
+    return widget->grab().toImage().pixelColor(x, y);
 }
 
-// Where an item sits in a grid: row, column, row span, column span; empty
-// when the grid is null or does not hold it. A nested layout is its own item.
+// Where an item (a nested layout is one) sits in a grid: row, column, row span, column span; empty if not there.
 inline QVector<int> positionOf(const QGridLayout *grid, const QLayoutItem *wanted)
 {
     for (int i = 0; grid && i < grid->count(); ++i) {
@@ -62,8 +59,7 @@ inline QVector<int> positionOf(const QGridLayout *grid, const QWidget *widget)
     return index < 0 ? QVector<int>() : positionOf(grid, grid->itemAt(index));
 }
 
-// What an assistive technology reads for a widget: the text its accessible
-// interface gives, not what the widget stores.
+// What an assistive technology reads for a widget: what its accessible interface says, not what the widget stores.
 inline QString spoken(QWidget *widget, QAccessible::Text text = QAccessible::Name)
 {
     QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(widget);

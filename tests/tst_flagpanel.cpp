@@ -104,6 +104,8 @@ private Q_SLOTS:
     void newPanelHasSplitLineFlagRowAndOneTitle()
     {
         FlagPanelText panel;
+        QVERIFY(panel.frameStyle() == (QFrame::StyledPanel | QFrame::Sunken)
+                && mainGrid(&panel)->contentsMargins() == QMargins(3, 3, 3, 3));
         QCOMPARE(cell(&panel, 1)->styleSheet(), kSplitStyle.arg(QStringLiteral("#ff7400")));
         cell(&panel, 1)->setStyleSheet(QStringLiteral("planted")); // the same colour again leaves it
         panel.setSplitLineColor(QColor(0xFF, 0x74, 0x00));
@@ -112,6 +114,7 @@ private Q_SLOTS:
         QCOMPARE(cell(&panel, 1)->styleSheet(), kSplitStyle.arg(QStringLiteral("#12abcd")));
         apply(&panel, {{"CH1", kTitle}, {"Channel 1", kTitle}, {"", kTitle}});
         QCOMPARE(panel.findChildren<QLabel *>(), QList<QLabel *>{qobject_cast<QLabel *>(cell(&panel, 0))});
+        QCOMPARE(panel.findChild<QLabel *>()->alignment(), Qt::AlignCenter);
         apply(&panel, {{"a rather long flag text", 0}, {"and another long one", 1}});
         QCOMPARE(panel.sizeHint(), QSize(100, panel.layout()->totalSizeHint().height()));
     }
@@ -169,11 +172,6 @@ private Q_SLOTS:
             {{"In", kTitle}, {"Supply", kName}, {"CH2", kTitle}, {"", kName}, {"CH3", kTitle}}, {}, "", "CH3");
         row("named before the first title", kLamps, {{"Prot", kName}, {"OVP", kTitle}}, {}, "", "Prot");
         row("no private record", kBare, {{"Bare", kTitle}, {{}, kClear}, {"x", 0}}, {}, "", "Bare");
-        QList<Op> many; // long enough for the description to grow in place
-        QStringList texts;
-        for (int i = 0; i < 1000; ++i)
-            many.append({QStringLiteral("F%1").arg(i), i}), texts.append(i == 500 ? "x" : many.last().value.toString());
-        row("a thousand, one changed", kTexts, many + QList<Op>{{"x", 500}}, texts, texts.join(", "));
     }
     void flagsFollowTheirValues()
     {
@@ -193,39 +191,17 @@ private Q_SLOTS:
         }
         QTEST(spoken(panel.get(), QAccessible::Description), "description");
         QTEST(spoken(panel.get()), "name");
+        QCOMPARE(spoken(new QWidget(panel.get())), QString()); // a host's widget is no lamp
     }
 
-    void lampsStandLeftToRightInTheirColours()
+    void anyReleaseOverThePanelClicks() // of any button, over a lamp or the title too
     {
         FlagPanelState panel;
-        apply(&panel, {{"Lamps", kTitle}, {true, 0}, {false, 1}, {true, 2}});
-        panel.setGeometry(0, 0, 200, 90), panel.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&panel));
-        const auto middle = [&panel](int i) {
-            QWidget *w = flagAt(&panel, i);
-            return rilotest::pixelAt(w, w->width() / 2, w->height() / 2);
-        };
-        QCOMPARE(middle(0), QColor(0, 212, 0));
-        QCOMPARE(middle(1), QColor(169, 169, 169));
-        for (int i = 1; i < 3; ++i)
-            QVERIFY(flagAt(&panel, i - 1)->geometry().right() < flagAt(&panel, i)->geometry().left());
-        panel.setFlag(false, 0);
-        QCOMPARE(middle(0), QColor(169, 169, 169));
-        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&panel); // split line, title, lamps
-        for (int i = 0; i < iface->childCount(); ++i)
-            QCOMPARE(iface->child(i)->text(QAccessible::Name) + (iface->child(i)->state().invisible ? "?" : ""),
-                     QStringList({"", "Lamps", "off", "off", "on"}).value(i, "-"));
-        QCOMPARE(iface->childCount(), 5);
-
-        // The release of any button over the panel, a lamp or the title clicks.
+        apply(&panel, {{"Lamps", kTitle}, {true, 0}});
         QSignalSpy spy(&panel, &FlagPanel::clicked);
-        const QList<QPair<QWidget *, Qt::MouseButton>> releases{{&panel, Qt::LeftButton},
-                                                                {&panel, Qt::MiddleButton},
-                                                                {flagAt(&panel, 0), Qt::RightButton},
-                                                                {cell(&panel, 0), Qt::LeftButton}};
-        for (const auto &release : releases)
-            QTest::mouseClick(release.first, release.second, Qt::NoModifier, release.first->rect().center());
-        QCOMPARE(spy.count(), releases.size());
+        for (QWidget *w : {static_cast<QWidget *>(&panel), flagAt(&panel, 0), cell(&panel, 0)}) // panel, lamp, title
+            QTest::mouseClick(w, w == &panel ? Qt::MiddleButton : Qt::LeftButton, Qt::NoModifier, w->rect().center());
+        QCOMPARE(spy.count(), 3);
     }
 
     // The panel's own destructor deletes its parts, in this order, while it is

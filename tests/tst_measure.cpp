@@ -75,19 +75,14 @@ private slots:
         QCOMPARE(rilotest::pixelAt(&panel, 0, 80), kDarkGrey);
         ValueWidget w;
         QCOMPARE(describe(&w), "0.000|V a82/41 s5:1 9pt m3 dir0");
-        const QColor ordinary = QWidget().palette().color(QPalette::Window); // not rendered yet
-        QVERIFY(w.palette().color(QPalette::Window) == ordinary
-                && w.valueWidget()->label()->palette().color(QPalette::Window) == ordinary);
         QCOMPARE(rilotest::spoken(&w), QStringLiteral("0.000 V"));
         w.setValue(QStringLiteral(" 1e3 "));
         w.setUnit(QStringLiteral("mA")); // taken as they are, nothing else changes
         QCOMPARE(describe(&w), QStringLiteral(" 1e3 |mA a82/41 s5:1 9pt m3 dir0"));
-        QVERIFY(rilotest::spoken(&w) == " 1e3  mA" && rilotest::spoken(w.valueWidget()) == " 1e3 "); // each speaks
+        QVERIFY(rilotest::spoken(&w) == " 1e3  mA" && rilotest::spoken(w.valueWidget()) == " 1e3 " // each speaks
+                && rilotest::spoken(&w, QAccessible::Description).isEmpty());
         w.setUnit(QString());
         QCOMPARE(rilotest::spoken(&w), QStringLiteral(" 1e3 "));
-        w.setAccessibleName(QStringLiteral("Output voltage"));
-        w.setValue(QStringLiteral("1.000")); // the host's name stays
-        QVERIFY(rilotest::spoken(&w) == QStringLiteral("Output voltage") && w.value() == QStringLiteral("1.000"));
     }
 
     void panelHasTheCountsItWasBuiltWith_data()

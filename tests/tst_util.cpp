@@ -48,10 +48,10 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("row"); // from|class names|recursive|found
         for (const char *row :
              {"root||0|outer timer group caption frame output",
-              "root||1|outer nested timer group groupLayout edit action caption frame inner files output",
+              "root||1|outer nested loop timer group groupLayout edit action caption frame files inner output",
               "root|QTimer QFrame|1|timer caption frame inner", "root|rilo::widget::CComboBox QComboBox|1|files output",
-              "root|CComboBox qlabel|1|", "root|QLayout|1|outer nested groupLayout", "root|QLineEdit|0|",
-              "outer||0|group", "outer||1|group groupLayout edit action frame inner files",
+              "root|CComboBox qlabel|1|", "root|QLayout|1|outer nested loop groupLayout", "root|QLineEdit|0|",
+              "outer||0|group", "outer||1|group groupLayout edit action frame files inner",
               "outer|QLabel QLineEdit QBoxLayout|1|groupLayout edit inner"})
             QTest::newRow(row) << QString(row).split('|');
     }
@@ -72,9 +72,11 @@ private Q_SLOTS:
         outer->addLayout(nested);
         nested->addWidget(frame);
         nested->addStretch();
-        make<QLabel>(frame, "inner");
-        make<CComboBox>(frame, "files");
+        make<QLabel>(make<CComboBox>(frame, "files"), "inner");
         make<CCheckbox>(&root, "output");
+        auto *loop = make<QHBoxLayout>(nullptr, "loop"); // nested -> loop -> nested, as addItem() allows
+        nested->addLayout(loop);
+        loop->addItem(nested);
         const QStringList names = row[1].split(' ', Qt::SkipEmptyParts);
         const bool recursive = row[2] == "1";
         const QList<QObject *> result = row[0] == "outer" ? WidgetHelper::getChildren(outer, names, recursive)
@@ -83,6 +85,7 @@ private Q_SLOTS:
         for (QObject *object : result)
             found << object->objectName();
         found.removeAll(QString()); // helpers inside Qt's widgets
+        loop->takeAt(0);
         QCOMPARE(found.join(' '), row[3]);
     }
 

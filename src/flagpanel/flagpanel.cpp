@@ -66,7 +66,7 @@ void FlagPanelPrivate::titleChanged(QWidget *panel, const QString &title)
 
 QWidget *FlagPanelPrivate::flag(int index) const
 {
-    return index >= 0 && index < flags.size() ? flags.at(index).data() : nullptr;
+    return flags.value(index).data(); // value(): a null guard for an index outside the list
 }
 
 void FlagPanelPrivate::appendFlag(QWidget *panel, QWidget *flag)
@@ -87,10 +87,8 @@ void FlagPanelPrivate::appendFlag(QWidget *panel, QWidget *flag)
     });
 }
 
-void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden,
-                               bool appended)
+void FlagPanelPrivate::flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden)
 {
-    Q_UNUSED(appended) // the description is put together when asked, appended or not
     QWidget *const target = flag(index);
     if (!target)
         return;
@@ -196,7 +194,7 @@ void FlagPanelPrivate::setFlag(QWidget *panel, int index, const QString &speech,
     if (!flagLayout)
         return;
     appendFlag(panel, create());
-    flagSet(panel, flags.size() - 1, speech, nameFlag, false, true);
+    flagSet(panel, flags.size() - 1, speech, nameFlag, false);
 }
 
 // ---------------------------------------------------------------------------
@@ -214,7 +212,6 @@ FlagPanel::FlagPanel(FlagPanelPrivate *record, QWidget *parent)
     dropPolishRequest(this, d->splitLine);
     d->splitLine->setFrameShape(QFrame::HLine);
     d->splitLine->setFrameShadow(QFrame::Plain);
-    d->splitLine->setLineWidth(1);
     // splitLineColor starts invalid, so this always stores and applies the colour.
     setSplitLineColor(QColor(QStringLiteral("#FF7400")));
 

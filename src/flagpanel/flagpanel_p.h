@@ -53,10 +53,9 @@ public:
     // it, and tells a listener when that changes what the panel says.
     // nameFlag: the flag widget is a lamp, whose accessible name is that text
     // (labels speak their text already). wasHidden: the flag was hidden
-    // before this call. appended: the flag was created by this call (the
-    // description is put together when asked, so it needs nothing more).
-    void flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden,
-                 bool appended = false);
+    // before this call. A flag just appended needs nothing more, since the
+    // description is put together when asked.
+    void flagSet(QWidget *panel, int index, const QString &speech, bool nameFlag, bool wasHidden);
     // The flag at index, or null when there is none or the host deleted it.
     QWidget *flag(int index) const;
     // Puts a new flag at the right end of the flag row and the list, and
