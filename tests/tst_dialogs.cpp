@@ -115,9 +115,9 @@ private Q_SLOTS:
     }
 
     // Calls: "t:TEXT" / "t:TEXT-" check / uncheck by text, "v:V" / "v:V-" by value, "all" / "none"
-    // (setCheckedAll), "excl" (setExclusive(true)), "c:N" a click on button N, "rename" (a click handler
-    // renames the entry to Renamed=99). The state after each call (see state()), a click signal as "!"
-    // and the button's text (with "+" if already checked).
+    // (setCheckedAll), "excl" (setExclusive(true)), "c:N" a click on button N, "stray" (see there), "rename" (a click
+    // handler renames the entry to Renamed=99). The state after each call (see state()), a click signal as "!" and the
+    // button's text (with "+" if already checked).
     void checkingByTextValueAndClick_data()
     {
         QTest::addColumn<QStringList>("row"); // kind|items|calls|states
@@ -125,7 +125,8 @@ private Q_SLOTS:
              {"pairs|Cancel=0 OK=1|t:ok t:CANCEL t:Ok- t:nothing|01@1 11@0 10@1 10@1",
               "pairs|a=7 b=7 A=8|v:7 t:A- v:8 v:7.0 v:none|100@0 000@0 001@2 101@0 101@0",
               "pairs|B0=0 B1=10 B2=20|all none|111@- 000@-", "pairs|B0=0 B1=10 B2=20|excl all none|000@- 001@- 001@-",
-              "pairs||t:x v:1 all excl|@- @- @- @-", "pairs|CH1=1 CH2=two|c:1 c:0 c:1|!CH2+ 01@1 !CH1+ 11@0 !CH2 10@1",
+              "pairs||t:x v:1 all excl|@- @- @- @-",
+              "pairs|CH1=1 CH2=two|c:1 c:0 c:1 stray|!CH2+ 01@1 !CH1+ 11@0 !CH2 10@1 10@1",
               "pairs|B0=0 B1=10 B2=20|excl c:0 c:2 c:2|000@- !B0+ 100@0 !B2+ 001@2 !B2+ 001@2",
               "pairs|Volt=1 Amp=2|rename c:1 none t:amp t:renamed v:99-|00@- !Amp+ 01@1 00@1 00@1 01@1 00@1",
               "records|OK=1 Off=2 x=2|t:ok t:OK v:2 v:3 c:2|000@- 100@0 110@1 110@1 !x 111@2",
@@ -165,7 +166,11 @@ private Q_SLOTS:
                 connect(pairs, &CheckButtonDialog::buttonClicked, this, [](CheckButtonDialog::TParam &p) {
                     std::get<0>(p) = QStringLiteral("Renamed"), std::get<1>(p) = 99;
                 });
-            else if (call.startsWith("c:"))
+            else if (call == "stray") { // a button of the host's, wired to the click slot, is no entry
+                QPushButton stray;
+                connect(&stray, SIGNAL(clicked()), pairs, SLOT(sltButtonClicked()));
+                stray.click();
+            } else if (call.startsWith("c:"))
                 QTest::mouseClick(checkButtons(dialog.get()).at(arg.toInt()), Qt::LeftButton);
             else if (call.startsWith("t:"))
                 pairs ? pairs->setChecked(arg, check) : records ? records->setCheck(arg) : choice->setCheck(arg);
@@ -238,6 +243,7 @@ private Q_SLOTS:
             QCOMPARE(seen.join(' '), dialog == &spin ? "QLabel0 QDoubleSpinBox1 1 OK" : "QDoubleSpinBox0 QLabel1 6 OK");
         }
         QCOMPARE(choice->findChild<QLabel *>()->text() + spin.findChild<QLabel *>()->text(), QStringLiteral("VValue"));
+        QCOMPARE(spin.findChild<QLabel *>()->buddy(), spin.findChild<QDoubleSpinBox *>()); // its mnemonic's target
         QCOMPARE(static_cast<QGridLayout *>(choice->layout())->horizontalSpacing(), 18);
         const CheckButtonDialog_ flagged({{"a", 1}}, 0, nullptr, Qt::Tool | Qt::WindowStaysOnTopHint);
         QVERIFY(flagged.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
