@@ -221,16 +221,14 @@ void fillLanFields(Ui_DlgDevChoose &ui, const VisaIOParam &ioParam, const QStrin
     ui.sbLANPort->setValue(ioParam.port);
 }
 
-// Checks the radio button of interface type and shows its page. Without a
-// match the form's default (USB, page 0) stays and the record keeps its value.
-void checkInterface(Ui_DlgDevChoose &ui, const InterfaceRadios &radios, VisaIOInfo::IntfType type)
+// Checks the radio button of interface type; slotRbToggled(), connected
+// before, shows its page. Without a match, or for USB, the form's default
+// (USB, page 0) stays and the record keeps its value.
+void checkInterface(const InterfaceRadios &radios, VisaIOInfo::IntfType type)
 {
     for (const InterfaceRadio &radio : radios) {
-        if (radio.type != type)
-            continue;
-        radio.button->setChecked(true);
-        ui.tabWidget->setCurrentIndex(radio.page);
-        break;
+        if (radio.type == type)
+            radio.button->setChecked(true);
     }
 }
 
@@ -265,7 +263,7 @@ DlgDevChoose::DlgDevChoose(VisaIOParam &param, const QStringList &addresses, QWi
     fillLanFields(*ui, ioParam, addresses, this);
     for (const InterfaceRadio &radio : radios)
         connect(radio.button, &QRadioButton::toggled, this, &DlgDevChoose::slotRbToggled);
-    checkInterface(*ui, radios, ioParam.intfType);
+    checkInterface(radios, ioParam.intfType);
     hideTabsAndGpib(*ui);
 
     formTitle = windowTitle();
