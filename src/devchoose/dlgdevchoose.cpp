@@ -120,10 +120,7 @@ void addEnumItems(QComboBox *box, const QMetaObject &scope, const char *name, It
 // Gives the parity items the names of the current language, found by their data.
 void retranslateParityItems(QComboBox *box)
 {
-    const int index = VisaSerial::staticMetaObject.indexOfEnumerator("Parity");
-    if (index < 0)
-        return;
-    const QMetaEnum meta = VisaSerial::staticMetaObject.enumerator(index);
+    const QMetaEnum meta = QMetaEnum::fromType<VisaSerial::Parity>();
     for (int i = 0; i < box->count(); ++i) {
         const int value = static_cast<int>(box->itemData(i).value<VisaSerial::Parity>());
         if (const char *key = meta.valueToKey(value))
