@@ -156,7 +156,7 @@ private Q_SLOTS:
     // "next" (LAN mode and parity to their next item, port 8000), "steer" ("lang click:rbLAN ok"),
     // "doom" (accept, and the host deletes the dialog once a message box shows), "click:W",
     // "type:W=text" (W's text replaced), "keys:W=text", "down:W", "up:W",
-    // "enter:W", "delete:W", and "W=text" (W shows text, see shown()).
+    // "enter:W", "delete:W", "rename:W=text" (of the current item), and "W=text" (W shows text, see shown()).
     void dialogDriven_data()
     {
         QTest::addColumn<QStringList>("row"); // changes|actions|changes at the end|how it ended
@@ -181,6 +181,7 @@ private Q_SLOTS:
               "invalid LAN address|addr=300.1.1.1|type:sbLANPort=8000 ok unchanged edtLANIP=[300.1.1.1] "
               "keys:edtLANIP=10.020.3.4 ok|addr=10.20.3.4 port=8000|accepted box",
               "baud rate off the list||type:cbRS232BaudRate=230400 ok|baud=230400|accepted",
+              "baud rate item the host renamed|baud=4800|rename:cbRS232BaudRate=4800Bd ok|baud=4800|accepted",
               "baud rate and Enter||type:cbRS232BaudRate=250000 enter:cbRS232BaudRate|baud=250000|accepted",
               "letters refused||type:cbRS232BaudRate=12a0b0 cbRS232BaudRate=1200 ok|baud=1200|accepted",
               "baud rate cleared||type:cbRS232BaudRate= ok|baud=0|accepted",
@@ -251,6 +252,8 @@ private Q_SLOTS:
                 QTest::mouseClick(w, Qt::LeftButton);
             else if (verb == "delete")
                 delete w;
+            else if (verb == "rename")
+                static_cast<QComboBox *>(w)->setItemText(static_cast<QComboBox *>(w)->currentIndex(), text);
             else if (verb == "type" || verb == "keys") { // as a user would, "type" replacing the text first
                 if (auto *list = qobject_cast<QComboBox *>(w))
                     list->completer()->setCompletionMode(QCompleter::PopupCompletion); // the keys alone decide
