@@ -204,27 +204,13 @@ private Q_SLOTS:
         QCOMPARE(spin.findChild<QDoubleSpinBox *>()->value(), spin.value());
     }
 
-    // The texts come from the class's context and are put back on a language
-    // change; where the label, spin box, suffix and OK stand, without a help
-    // button; the host's window flags are kept; a modal run.
+    // A language change keeps the suffix (the translations are tested with the catalogs); where the label,
+    // spin box, suffix and OK stand, without a help button; the host's window flags are kept; a modal run.
     void spinBoxDialogsTranslateLayOutAndRun()
     {
-        struct : QTranslator
-        {
-            bool isEmpty() const override { return false; }
-            QString translate(const char *context, const char *text, const char *, int) const override
-            {
-                return QByteArray(context).startsWith("rilo::widget::") ? '[' + QString::fromUtf8(text) + ']'
-                                                                        : QString();
-            }
-        } translator;
-        QCoreApplication::installTranslator(&translator);
         SpinBoxDialog spin;
         const std::unique_ptr<CheckButtonAndSpinBoxDialog> choice(
             CheckButtonAndSpinBoxDialog::makeInstance({{"A", 1}, {"B", 2}, {"C", 3}, {"D", 4}}, 2));
-        QCoreApplication::removeTranslator(&translator);
-        QCOMPARE(spin.findChild<QLabel *>()->text() + okButton(&spin)->text() + okButton(choice.get())->text(),
-                 "[Value][OK][OK]");
         choice->setSuffix(QStringLiteral("V"));
         QEvent languageChange(QEvent::LanguageChange);
         QApplication::sendEvent(&spin, &languageChange);

@@ -135,13 +135,13 @@ private slots:
         QTest::addColumn<QString>("texts");
         QTest::newRow("none") << ""
                               << "Port Type|Baudrate|Even|10.0.0.099|Calibrator|Zero the meter|Connect the calibrator "
-                                 "first.|The Message  is...\n-|ON|OFF|0|Enabled|OFF|Value|OK";
+                                 "first.|The Message  is...\n-|ON|OFF|0|Enabled|OFF|Value|OK|OK";
         QTest::newRow("de") << "de_DE"
                             << "Anschlussart|Baudrate|Gerade|10.0.0.099|Kalibrator|Zero the meter|Connect the "
-                               "calibrator first.|Die Meldung  lautet...\n-|EIN|AUS|0|Enabled|AUS|Wert|OK";
+                               "calibrator first.|Die Meldung  lautet...\n-|EIN|AUS|0|Enabled|AUS|Wert|OK|OK";
         QTest::newRow("zh_CN") << "zh_CN"
                                << "接口类型|波特率|偶|10.0.0.099|校准器|Zero the meter|Connect the calibrator "
-                                  "first.|消息  内容……\n-|开|关|0|Enabled|关|数值|确定";
+                                  "first.|消息  内容……\n-|开|关|0|Enabled|关|数值|确定|确定";
     }
     void languageChangeRetranslatesLiveWidgets()
     {
@@ -163,6 +163,7 @@ private slots:
         for (CCheckbox *box : {plain, renamed})
             connect(box, &CCheckbox::toggled, [&toggles] { ++toggles; });
         SpinBoxDialog spin;
+        const std::unique_ptr<QWidget> choice(CheckButtonAndSpinBoxDialog::makeInstance({}, 0));
         StandardStateWidget state;
         const auto texts = [&] {
             QStringList seen{dialog.windowTitle(), textOf(&dialog, "label_3")};
@@ -171,7 +172,8 @@ private slots:
                  << textOf<QTextEdit>(&hostBox, nullptr, "plainText");
             seen << textOf<QTextEdit>(&defaultBox, nullptr, "plainText") << plain->itemText(0) << plain->itemText(1);
             seen << QString::number(plain->currentIndex()) << renamed->itemText(0) << renamed->itemText(1);
-            seen << textOf<QLabel>(&spin, nullptr) << textOf<QPushButton>(&spin, nullptr);
+            seen << textOf<QLabel>(&spin, nullptr) << textOf<QPushButton>(&spin, nullptr)
+                 << textOf<QPushButton>(choice.get(), nullptr);
             return seen.join(QLatin1Char('|'));
         };
         const QString english = texts();
