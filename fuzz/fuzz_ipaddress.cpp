@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -33,13 +34,8 @@ namespace {
 
 bool isOctet(const QString &part)
 {
-    if (part.isEmpty() || part.size() > 3)
-        return false;
-    for (const QChar c : part) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return part.toInt() <= 255;
+    const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    return !part.isEmpty() && part.size() <= 3 && std::all_of(part.begin(), part.end(), digit) && part.toInt() <= 255;
 }
 
 void checkAddress(const QString &text)
