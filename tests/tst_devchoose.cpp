@@ -278,7 +278,7 @@ private Q_SLOTS:
 
     // Retranslating puts the form's own title and address back: the user's
     // address, where the cursor stands in it, and a title the host set stay;
-    // then the event goes on to QDialog. getChilds() walks depth first, once.
+    // then the event goes on to QDialog. getChilds() walks depth first (the walk is tested with cycles in util).
     void changeEventAndGetChilds()
     {
         VisaIOParam param;
@@ -303,14 +303,10 @@ private Q_SLOTS:
         QObject root, sentinel;
         auto *a = new QObject(&root);
         QObject *a1 = new QObject(a), *a2 = new QObject(a), *a1x = new QObject(a1), *b = new QObject(&root);
-        QList<QObject *> list{&sentinel}, circle;
+        QList<QObject *> list{&sentinel};
         for (QObject *from : {&root, static_cast<QObject *>(nullptr), a1x})
             dialog.getChilds(from, list);
         QCOMPARE(list, (QList<QObject *>{&sentinel, a, a1, a1x, a2, b}));
-        a->setParent(a1x); // a circle: walked once round
-        dialog.getChilds(a, circle);
-        a->setParent(&root);
-        QCOMPARE(circle, (QList<QObject *>{a1, a1x, a2}));
     }
 };
 
