@@ -52,7 +52,9 @@ private slots:
         QFETCH(QString, className);
         QFETCH(QString, header);
         QFETCH(QString, base);
-        QDesignerCustomWidgetInterface *plugin = find(className);
+        QDesignerCustomWidgetInterface *plugin = nullptr;
+        for (QDesignerCustomWidgetInterface *offered : m_collection->customWidgets())
+            plugin = offered->name() == className ? offered : plugin;
         QVERIFY(plugin);
         QCOMPARE(plugin->group(), QStringLiteral("Rilo Widgets"));
         QCOMPARE(plugin->includeFile(), '<' + header + '>'); // angle brackets: Designer saves a global include
@@ -104,13 +106,6 @@ private slots:
     }
 
 private:
-    QDesignerCustomWidgetInterface *find(const QString &name) const
-    {
-        const auto widgets = m_collection->customWidgets();
-        const auto it = std::find_if(widgets.begin(), widgets.end(),
-                                     [&name](QDesignerCustomWidgetInterface *w) { return w->name() == name; });
-        return it == widgets.end() ? nullptr : *it;
-    }
     QPluginLoader m_loader{QStringLiteral(RILO_DESIGNER_PLUGIN)};
     QDesignerCustomWidgetCollectionInterface *m_collection = nullptr;
 };
