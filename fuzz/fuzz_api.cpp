@@ -1,20 +1,12 @@
 // SPDX-FileCopyrightText: 2026 The librilo_widget authors
 // SPDX-License-Identifier: MIT
 
-// Decodes its input into a sequence of public calls on a small tree of state
-// widgets, labels, boxes and readout panels, made the way a careless or
-// hostile host would make them: adding and inserting at any index, deleting
-// and re-parenting widgets behind the boxes' backs, replacing contents,
-// deleting labels the library holds, render() overrides that call back,
-// delete their siblings or their box, deferred deletes. After every step it
-// checks what the boxes promise:
-//  - count() equals the number of live widgets the box lists, each listed
-//    widget is a child of the box's content, none is listed twice;
-//  - after a box-level setState() that no render() disturbed, every widget
-//    listed below the box carries the flags that were set;
-//  - the object tree has no cycle;
-// and, through AddressSanitizer and UndefinedBehaviorSanitizer, that nothing
-// reads freed memory. A hang shows up as a libFuzzer timeout.
+// Decodes its input into public calls on a small tree of state widgets, labels, boxes and readout panels, made as a
+// careless or hostile host makes them: inserting at any index, deleting and re-parenting widgets behind the boxes'
+// backs, replacing contents, deleting the library's labels, render() overrides that call back or delete their siblings
+// or box, deferred deletes. After every step it checks that each box lists live children of its content, none twice;
+// that an undisturbed box-level setState() reached every listed widget; that the object tree has no cycle. The
+// sanitizers catch reads of freed memory, libFuzzer's timeout a hang.
 #include <widget/powersupplylcd.h>
 #include <widget/statelabel.h>
 #include <widget/statewidgetbox.h>
@@ -63,8 +55,8 @@ struct Reader
     }
 };
 
-// Set by the render() hooks that change flags or lists while a box passes a
-// call on; the flag check after setState() then does not apply.
+// Set by the render() hooks that change flags or lists while a box passes a call on; the flag check after setState()
+// then does not apply.
 bool g_disturbed = false;
 
 // The box whose content holds w, if it still lists its content as its own.
@@ -83,8 +75,8 @@ public:
     void render() override;
 };
 
-// What a probe's render() does after drawing: whether it changes flags or
-// lists, whether it runs once only, whether only inside a box, and the call.
+// What a probe's render() does after drawing: whether it changes flags or lists, whether it runs once only, whether
+// only inside a box, and the call.
 struct Hook
 {
     bool disturbs;
@@ -151,8 +143,7 @@ bool isAncestorOrSelf(const QWidget *candidate, const QWidget *w)
     return false;
 }
 
-// After an undisturbed setState(state, on) on w: every widget listed at or
-// below it carries the bits.
+// After an undisturbed setState(state, on) on w: every widget listed at or below it carries the bits.
 void checkFlags(AbstractStateWidget *w, State state, bool on)
 {
     if ((w->states() & state) != (on ? AbstractStateWidget::States(state) : AbstractStateWidget::States()))
@@ -189,8 +180,8 @@ struct Session : Reader
         }
     }
 
-    // Every live state widget at or below the widgets the session made, the
-    // library's own inner boxes and labels included.
+    // Every live state widget at or below the widgets the session made, the library's own inner boxes and labels
+    // included.
     QList<AbstractStateWidget *> all() const
     {
         QList<AbstractStateWidget *> result;
@@ -257,8 +248,7 @@ struct Session : Reader
         return content;
     }
 
-    // Re-parenting is Qt's own call; the session keeps it from closing a
-    // cycle, which Qt does not check.
+    // Re-parenting is Qt's own call; the session keeps it from closing a cycle, which Qt does not check.
     void reparent(AbstractStateWidget *w)
     {
         QWidget *target = flag() ? nullptr : pick<AbstractStateWidget>();
