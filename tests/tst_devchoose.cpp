@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The librilo_widget authors
 // SPDX-License-Identifier: MIT
 
-// Tests of the instrument connection dialog: the address functions, and the
-// dialog driven by mouse and keyboard, a language change and a host that
-// deletes parts of it, from a record to what the record holds at the end.
+// Tests of the instrument connection dialog: the address functions, and the dialog driven by mouse and keyboard, a
+// language change and a host that deletes parts of it, from a record to what the record holds at the end.
 #include "testsupport.h"
 
 #include <widget/dlgdevchoose.h>
@@ -19,8 +18,8 @@ using rilo::widget::DlgDevChoose;
 
 namespace {
 
-// A LAN record, "untouched 6 1.2.3.4 1 5025 115200 7 20 2" as dump() writes
-// it, with `changes` such as "intf=4 addr=abc port=-1" applied.
+// A LAN record, "untouched 6 1.2.3.4 1 5025 115200 7 20 2" as dump() writes it, with `changes` such as "intf=4 addr=abc
+// port=-1" applied.
 VisaIOParam record(const QString &changes)
 {
     const QStringList keys{"name", "intf", "addr", "lan", "port", "baud", "data", "stop", "parity"};
@@ -70,8 +69,8 @@ class TestDevChoose : public QObject
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    // One row per call: "valid", "split" (parts joined by '|'), "combine" (parts
-    // given joined by '|'), "strip0"/"stripx" (removePreChar with '0' or 'x').
+    // One row per call: "valid", "split" (parts joined by '|'), "combine" (parts given joined by '|'),
+    // "strip0"/"stripx" (removePreChar with '0' or 'x').
     void addressFunctions_data()
     {
         QTest::addColumn<QString>("function");
@@ -108,8 +107,8 @@ private Q_SLOTS:
               "result");
     }
 
-    // The fields a host can reach ("*"), the lists the dialog fills
-    // (text=value), the port field and the suggestions for the address.
+    // The fields a host can reach ("*"), the lists the dialog fills (text=value), the port field and the suggestions
+    // for the address.
     void interfaceFacts_data()
     {
         QTest::addColumn<QString>("name");
@@ -150,12 +149,10 @@ private Q_SLOTS:
         QTEST(value.join(' ').trimmed(), "value");
     }
 
-    // Each row: record() changes; the actions; the changes the record has at
-    // the end; how the dialog ended. Actions: "ok", "esc", "unchanged" (dialog
-    // open, record as given), "lang" (a language change),
-    // "next" (LAN mode and parity to their next item, port 8000), "steer" ("lang click:rbLAN ok"),
-    // "doom" (accept, and the host deletes the dialog once a message box shows), "click:W",
-    // "type:W=text" (W's text replaced), "keys:W=text", "down:W", "up:W",
+    // Each row: record() changes; the actions; the changes the record has at the end; how the dialog ended. Actions:
+    // "ok", "esc", "unchanged" (dialog open, record as given), "lang" (a language change), "next" (LAN mode and parity
+    // to their next item, port 8000), "steer" ("lang click:rbLAN ok"), "doom" (accept, and the host deletes the dialog
+    // once a message box shows), "click:W", "type:W=text" (W's text replaced), "keys:W=text", "down:W", "up:W",
     // "enter:W", "delete:W", "rename:W=text" (of the current item), and "W=text" (W shows text, see shown()).
     void dialogDriven_data()
     {
@@ -216,8 +213,8 @@ private Q_SLOTS:
             QWidget *w = dialog->findChild<QWidget *>(head.section(':', -1));
             if (action.contains(':') || action.contains('='))
                 QVERIFY2(w, qPrintable(action));
-            // The next modal message box: which it was (the dialog's untitled information box about the
-            // address?); then OK, or for "doom" the host deletes the dialog under it (the box is its child).
+            // The next modal message box: which it was (the dialog's untitled information box about the address?); then
+            // OK, or for "doom" the host deletes the dialog under it (the box is its child).
             if (action == "ok" || action == "doom" || verb == "enter")
                 QTimer::singleShot(0, dialog, [dialog, &box, doom = action == "doom"]() {
                     if (auto *b = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
@@ -276,9 +273,9 @@ private Q_SLOTS:
         QVERIFY(!dialog || &dialog->equipIOParam() == &param);
     }
 
-    // Retranslating puts the form's own title and address back: the user's
-    // address, where the cursor stands in it, and a title the host set stay;
-    // then the event goes on to QDialog. getChilds() walks depth first (the walk is tested with cycles in util).
+    // Retranslating puts the form's own title and address back: the user's address, where the cursor stands in it, and
+    // a title the host set stay; then the event goes on to QDialog. getChilds() walks depth first (the walk is tested
+    // with cycles in util).
     void changeEventAndGetChilds()
     {
         VisaIOParam param;

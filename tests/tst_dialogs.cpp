@@ -16,8 +16,7 @@ using namespace rilo::widget;
 
 namespace {
 
-// A dialog of `kind` ("pairs", "records", "choice" or "spin") with buttons
-// from `items` ("text=value ...").
+// A dialog of `kind` ("pairs", "records", "choice" or "spin") with buttons from `items` ("text=value ...").
 QDialog *makeDialog(const QString &kind, const QString &items, int columns)
 {
     QList<std::pair<QString, QVariant>> pairs;
@@ -49,8 +48,8 @@ QPushButton *okButton(QDialog *dialog)
     return checkButtons(dialog, false).value(0);
 }
 
-// The check states ("010"), "@" and the index of the focused check button
-// ("-" for none), for a choice "=" and the checked value.
+// The check states ("010"), "@" and the index of the focused check button ("-" for none), for a choice "=" and the
+// checked value.
 QString state(QDialog *dialog)
 {
     QString result;
@@ -73,8 +72,8 @@ class TestDialogs : public QObject
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    // Button i in row i / columns + 1, column i % columns; all in row 0 for 0 or fewer columns. Each
-    // carries its value, is at least 80 × 49, and is in the dialog's group (exclusive for the choice only).
+    // Button i in row i / columns + 1, column i % columns; all in row 0 for 0 or fewer columns. Each carries its value,
+    // is at least 80 × 49, and is in the dialog's group (exclusive for the choice only).
     void buttonsFollowTheGridRule_data()
     {
         QTest::addColumn<QString>("kind");
@@ -114,10 +113,10 @@ private Q_SLOTS:
         }
     }
 
-    // Calls: "t:TEXT" / "t:TEXT-" check / uncheck by text, "v:V" / "v:V-" by value, "all" / "none"
-    // (setCheckedAll), "excl" (setExclusive(true)), "c:N" a click on button N, "stray" (see there), "rename" (a click
-    // handler renames the entry to Renamed=99). The state after each call (see state()), a click signal as "!" and the
-    // button's text (with "+" if already checked).
+    // Calls: "t:TEXT" / "t:TEXT-" check / uncheck by text, "v:V" / "v:V-" by value, "all" / "none" (setCheckedAll),
+    // "excl" (setExclusive(true)), "c:N" a click on button N, "stray" (see there), "rename" (a click handler renames
+    // the entry to Renamed=99). The state after each call (see state()), a click signal as "!" and the button's text
+    // (with "+" if already checked).
     void checkingByTextValueAndClick_data()
     {
         QTest::addColumn<QStringList>("row"); // kind|items|calls|states
@@ -182,8 +181,8 @@ private Q_SLOTS:
         QVERIFY(dialog->isVisible()); // the dialog never closes by itself
     }
 
-    // A value set on a spin box dialog (default range 0 to 99.99, two
-    // decimals) or on a choice with the range 0 to 30; NaN is ignored.
+    // A value set on a spin box dialog (default range 0 to 99.99, two decimals) or on a choice with the range 0 to 30;
+    // NaN is ignored.
     void valuesAreClamped_data()
     {
         QTest::addColumn<QString>("row"); // input, the spin box dialog's value, the choice's
@@ -204,8 +203,8 @@ private Q_SLOTS:
         QCOMPARE(spin.findChild<QDoubleSpinBox *>()->value(), spin.value());
     }
 
-    // A language change keeps the suffix (the translations are tested with the catalogs); where the label,
-    // spin box, suffix and OK stand, without a help button; the host's window flags are kept; a modal run.
+    // A language change keeps the suffix (the translations are tested with the catalogs); where the label, spin box,
+    // suffix and OK stand, without a help button; the host's window flags are kept; a modal run.
     void spinBoxDialogsTranslateLayOutAndRun()
     {
         SpinBoxDialog spin;
@@ -251,8 +250,8 @@ private Q_SLOTS:
         QCOMPARE(choice->checked().toInt() + spin.value() + choice->value(), 2 + 24.5 + 24.5);
     }
 
-    // A host deletes a part, or from a handler another button or the dialog;
-    // then every public call runs. What is left, or "deleted".
+    // A host deletes a part, or from a handler another button or the dialog; then every public call runs. What is left,
+    // or "deleted".
     void partsTheHostDeletesAreSkipped_data()
     {
         QTest::addColumn<QString>("kind");

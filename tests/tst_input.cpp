@@ -26,8 +26,8 @@ QStringList entries(const QComboBox &box)
     return result;
 }
 
-// A drag of paths as local file URLs, anything else as it is, or with no paths of text. The drop follows
-// an accepted drag enter, as Qt delivers it, and a drag of text, to see it ignored. True when accepted.
+// A drag of paths as local file URLs, anything else as it is, or with no paths of text. The drop follows an accepted
+// drag enter, as Qt delivers it, and a drag of text, to see it ignored. True when accepted.
 bool dragAndDrop(QWidget *target, const QStringList &paths)
 {
     QMimeData data, *mime = &data;
@@ -100,8 +100,8 @@ private slots:
         QTEST(rilotest::spoken(&box, QAccessible::Value), "heard");
     }
 
-    // An insertion into a box that holds initial entries: insertItem (of the first text), insertItems or a drop
-    // of the texts as files, the accepted suffixes after the word "drop". Row: name|initial entries|bound|call|
+    // An insertion into a box that holds initial entries: insertItem (of the first text), insertItems or a drop of the
+    // texts as files, the accepted suffixes after the word "drop". Row: name|initial entries|bound|call|
     // index|texts|expected entries, lists separated by spaces, "-" an empty text.
     void insertionsSkipDuplicatesAndKeepTheBound_data()
     {

@@ -194,8 +194,8 @@ private slots:
         QCOMPARE(param.ipAddress, QStringLiteral("10.0.0.99"));
     }
 
-    // Every entry of every catalog is finished and keeps the placeholders and tags of its source, and the other
-    // catalog of its folder holds the same texts.
+    // Every entry of every catalog is finished and keeps the placeholders and tags of its source, and the other catalog
+    // of its folder holds the same texts.
     void everyCatalogEntryIsTranslated_data()
     {
         QTest::addColumn<QString>("path");
