@@ -97,12 +97,6 @@ private slots:
         QCOMPARE(ui.valueWidget->value(), QStringLiteral("0.000"));
         QCOMPARE(ui.flagPanelText->flagCount() + ui.flagPanelState->flagCount() + ui.cComboBox->count(), 0);
         QVERIFY(ui.cCheckbox->isChecked());
-
-        // On screen: the display's ring in the active colour.
-        ui.powerSupplyLCD->setState(AbstractStateWidget::kActive, true);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCOMPARE(rilotest::pixelAt(ui.powerSupplyLCD, 1, ui.powerSupplyLCD->height() / 2), QColor(0xFF, 0x7A, 0x00));
     }
 
 private:

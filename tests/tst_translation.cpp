@@ -11,7 +11,6 @@
 #include <widget/paramdialog.h>
 #include <widget/standardstatewidget.h>
 
-#include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QMessageBox>
@@ -60,7 +59,6 @@ QString libraryText(const QString &what)
 {
     VisaIOParam param = lanRecord("300.1.1.1");
     DlgDevChoose dialog(param, {});
-    GIFMessageBox box;
     SpinBoxDialog spin;
     if (what == QLatin1String("invalid address")) { // the box that accept() brings up
         QString seen;
@@ -74,8 +72,6 @@ QString libraryText(const QString &what)
     if (what == QLatin1String("port"))
         return dialog.windowTitle() + '|' + textOf(&dialog, "label") + '|'
              + textOf(&dialog, "cbRS232Parity", "currentText");
-    if (what == QLatin1String("message box"))
-        return textOf(&box, "label") + '|' + textOf<QTextEdit>(&box, nullptr, "plainText");
     if (what == QLatin1String("selector"))
         return CCheckbox().itemText(0) + '|' + CCheckbox().itemText(1);
     if (what == QLatin1String("dialogs"))
@@ -95,7 +91,6 @@ class TestTranslation : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { rilotest::useTestFont(); }
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
     // The library's texts without a catalog, with a locale that has none, in German (de_AT falls back to de) and
@@ -109,8 +104,6 @@ private slots:
         };
         row("port", "Port Type|IP Address|Even", "Anschlussart|IP-Adresse|Gerade", "接口类型|IP 地址|偶");
         row("invalid address", "The IP address is invalid.", "Die IP-Adresse ist ungültig.", "IP 地址无效。");
-        row("message box", "Calibrator|The Message  is...\n-", "Kalibrator|Die Meldung  lautet...\n-",
-            "校准器|消息  内容……\n-");
         row("selector", "ON|OFF", "EIN|AUS", "开|关");
         row("dialogs", "Value|OK|OK", "Wert|OK|OK", "数值|确定|确定");
         row("lamp and states", "on|active, enabled", "ein|aktiv, freigegeben", "开|激活，使能");
