@@ -46,7 +46,6 @@ struct Reader
     bool atEnd() const { return pos >= size; }
     uint8_t byte() { return pos < size ? data[pos++] : 0; }
     bool flag() { return byte() & 1; }
-    int index() { return int8_t(byte()); }
     // Mostly small numbers, sometimes the extremes.
     int number()
     {
@@ -289,7 +288,7 @@ struct Session : Reader
 
     void callPanel(PowerSupplyLCD *panel)
     {
-        const int at = index();
+        const int at = int8_t(byte());
         panel->setValue(at, QStringLiteral("1.000"));
         panel->setUnit(at, QStringLiteral("V"));
         if (StateLabel *caption = flag() ? panel->headerWidget(at) : panel->footerWidget(at))
@@ -322,7 +321,7 @@ struct Session : Reader
               [&] { with<Box>([&](Box *box) { box->add(pick<W>()); }); },
               [&] {
                   with<Box>([&](Box *box) {
-                      const int at = index();
+                      const int at = int8_t(byte());
                       box->insert(at, pick<W>());
                   });
               },
