@@ -128,13 +128,13 @@ private slots:
         QTest::addColumn<QString>("texts");
         QTest::newRow("none") << ""
                               << "Port Type|Baudrate|Even|10.0.0.099|Calibrator|Zero the meter|Connect the calibrator "
-                                 "first.|The Message  is...\n-|ON|OFF|0|Enabled|OFF|Value|OK|OK";
+                                 "first.|The Message  is...\n-|ON|Disabled|0|Enabled|OFF|Value|OK|OK";
         QTest::newRow("de") << "de_DE"
                             << "Anschlussart|Baudrate|Gerade|10.0.0.099|Kalibrator|Zero the meter|Connect the "
-                               "calibrator first.|Die Meldung  lautet...\n-|EIN|AUS|0|Enabled|AUS|Wert|OK|OK";
+                               "calibrator first.|Die Meldung  lautet...\n-|EIN|Disabled|0|Enabled|AUS|Wert|OK|OK";
         QTest::newRow("zh_CN") << "zh_CN"
                                << "接口类型|波特率|偶|10.0.0.099|校准器|Zero the meter|Connect the calibrator "
-                                  "first.|消息  内容……\n-|开|关|0|Enabled|关|数值|确定|确定";
+                                  "first.|消息  内容……\n-|开|Disabled|0|Enabled|关|数值|确定|确定";
     }
     void languageChangeRetranslatesLiveWidgets()
     {
@@ -151,6 +151,7 @@ private slots:
         QWidget window; // the selectors hear of the change through their window
         auto *plain = new CCheckbox(&window), *renamed = new CCheckbox(&window);
         plain->setChecked(true);
+        plain->setUnCheckedText(QStringLiteral("Disabled")); // kept, and the other entry translated
         renamed->setCheckedText(QStringLiteral("Enabled"));
         int toggles = 0;
         for (CCheckbox *box : {plain, renamed})
