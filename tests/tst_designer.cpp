@@ -20,7 +20,6 @@ class TestDesigner : public QObject
 private slots:
     void initTestCase()
     {
-        rilotest::useTestFont();
         QVERIFY2(m_loader.load(), qPrintable(m_loader.errorString()));
         m_collection = qobject_cast<QDesignerCustomWidgetCollectionInterface *>(m_loader.instance());
         QVERIFY(m_collection);
