@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -33,13 +34,8 @@ namespace {
 
 bool isOctet(const QString &part)
 {
-    if (part.isEmpty() || part.size() > 3)
-        return false;
-    for (const QChar c : part) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    }
-    return part.toInt() <= 255;
+    const auto digit = [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); };
+    return !part.isEmpty() && part.size() <= 3 && std::all_of(part.begin(), part.end(), digit) && part.toInt() <= 255;
 }
 
 void checkAddress(const QString &text)
@@ -84,9 +80,8 @@ void checkRemovePreChar(const QString &text, char ch)
 
 } // namespace
 
-// The functions build their expressions on every call; with PCRE2's JIT each
-// of those would also be compiled to machine code, which costs far more than
-// the match. Qt reads this setting once, before the first expression.
+// The functions build their expressions on every call; with PCRE2's JIT each of those would also be compiled to machine
+// code, which costs far more than the match. Qt reads this setting once, before the first expression.
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     qputenv("QT_ENABLE_REGEXP_JIT", "0");
@@ -100,28 +95,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const auto *chars = reinterpret_cast<const char *>(data);
     const int length = static_cast<int>(size);
 
-    // What a line edit hands over (UTF-8, with replacement characters for
-    // broken sequences), and the raw bytes as UTF-16 code units (lone
-    // surrogates and all).
+    // What a line edit hands over (UTF-8, with replacement characters for broken sequences), and the raw bytes as
+    // UTF-16 code units (lone surrogates and all).
     const QString utf8 = QString::fromUtf8(chars, length);
     const QString utf16 = QString(reinterpret_cast<const QChar *>(data), length / 2);
     checkAddress(utf8);
     checkAddress(utf16);
 
-    // removePreChar with the first byte as the character, the rest as text,
-    // and with '0' as combine uses it.
+    // removePreChar with the first byte as the character, the rest as text, and with '0' as combine uses it.
     if (size > 0) {
         const QString rest = QString::fromUtf8(chars + 1, length - 1);
         checkRemovePreChar(rest, chars[0]);
         checkRemovePreChar(utf8, '0');
     }
 
-    // combine on parts cut at commas: empty unless four parts.
+    // combine on parts cut at commas: empty unless four parts, and then with at least three dots.
     const QList<QString> parts = utf8.split(QLatin1Char(','));
     const QString combined = ip::combine(parts);
-    if (parts.size() != 4 && !combined.isEmpty())
-        fail("combine of other than four parts is not empty", utf8);
-    if (parts.size() == 4 && combined.count(QLatin1Char('.')) < 3)
-        fail("combine lost a dot", utf8);
+    if (parts.size() == 4 ? combined.count(QLatin1Char('.')) < 3 : !combined.isEmpty())
+        fail("combine lost a dot, or combined other than four parts", utf8);
     return 0;
 }

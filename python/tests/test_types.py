@@ -1,10 +1,15 @@
 # SPDX-FileCopyrightText: 2026 The librilo_widget authors
 # SPDX-License-Identifier: MIT
-"""Type mapping: flags, scoped enumerations, records, lists, tuples, QVariant values; bad input raises."""
+"""Type mapping (flags, scoped enumerations, records, lists, tuples, QVariant values; bad input raises), signals
+that carry Python values both ways, and ownership: what a C++ owner holds outlives Python's reference, and what
+it deletes is marked deleted."""
+
+import gc
+import weakref
 
 import pytest
 
-from conftest import QtCore, QtGui, QtWidgets, RiloMeasure, RiloWidget
+from conftest import QtCore, QtGui, QtWidgets, RiloMeasure, RiloWidget, flush_deletes, sip
 
 S = RiloWidget.AbstractStateWidget
 Info, Serial = RiloMeasure.VisaIOInfo, RiloMeasure.VisaSerial
@@ -137,3 +142,161 @@ def test_out_of_range_and_none_get_the_documented_behaviour(call, result):
     panel = RiloWidget.PowerSupplyLCD(1, 2, 1)
     assert call(panel) == result
     assert panel.measureWidgetCount() in (2, 3)
+
+
+def test_ccheckbox_toggled_carries_a_bool():
+    box, seen = RiloWidget.CCheckbox(), []
+    box.toggled.connect(seen.append)
+    box.setChecked(False)  # already unchecked: no signal
+    box.setChecked(True)
+    assert seen == [True]
+
+
+def test_param_dialog_signal_gives_the_python_button():
+    dialog = RiloWidget.CheckButtonDialog_([RiloWidget.DialogButtonParam('2 A', 2.0), RiloWidget.DialogButtonParam('5 A', 5.0)])
+    seen, buttons = [], dialog.findChildren(QtWidgets.QPushButton)
+    dialog.buttonClicked.connect(seen.append)
+    buttons[1].click()
+    assert seen == [buttons[1]] and seen[0].property('UserData') == 5.0
+
+
+def test_signals_emitted_from_python_reach_receivers():
+    window, combo, got = RiloWidget.EquipmentWindow(RiloWidget.EquipmentInfo(model='A')), RiloWidget.CComboBox(), []
+    window.opened.connect(lambda info: got.append(info.model))
+    window.closed.connect(got.append)
+    combo.mySignal.connect(lambda: got.append('mySignal'))
+    window.opened.emit(RiloWidget.EquipmentInfo(model='B'))
+    window.closed.emit(None)
+    combo.mySignal.emit()
+    assert got == ['B', None, 'mySignal']
+    with pytest.raises(TypeError):
+        window.opened.emit('not a record')
+
+
+def test_python_values_round_trip_through_a_dialog():
+    dialog = RiloWidget.CheckButtonAndSpinBoxDialog.makeInstance([RiloWidget.DialogButtonParam('x', {'key': [1, 2]})], 1)
+    assert dialog.checked() is None
+    dialog.setCheck({'key': [1, 2]})
+    dialog.setValueRange(-5.0, 5.0)
+    dialog.setValue(-2.25)
+    assert (dialog.checked(), dialog.value()) == ({'key': [1, 2]}, -2.25)
+
+
+def destroyed_flag(obj):
+    seen = []
+    obj.destroyed.connect(lambda *args: seen.append(True))
+    return seen
+
+
+@pytest.mark.parametrize('hand_over', [
+    lambda box: box.add(RiloWidget.StateLabel('kept')),
+    lambda box: box.insert(0, RiloWidget.StateLabel('kept')),
+    lambda box: box.add(RiloWidget.StateLabel('kept', parent=box)),  # made with its parent, kept there
+])
+def test_widget_handed_to_a_box_lives_and_dies_with_the_box(hand_over):
+    box = RiloWidget.StateWidgetBox()
+    hand_over(box)
+    gc.collect()
+    assert box.widget(0).text() == 'kept'
+    seen = destroyed_flag(box.widget(0))
+    gc.collect()
+    assert box.widget(0).text() == 'kept' and seen == []
+    label = box.widget(0)
+    box.deleteLater()
+    del box
+    flush_deletes()
+    assert seen == [True] and sip.isdeleted(label)
+    with pytest.raises(RuntimeError):
+        label.text()
+
+
+def test_widget_moved_between_boxes_belongs_to_the_last_one():
+    first, second, label = RiloWidget.StateWidgetBox(), RiloWidget.StateWidgetBox(), RiloWidget.StateLabel('m')
+    first.add(label), second.add(label)
+    assert (first.count(), second.count()) == (0, 1)
+    del first
+    gc.collect()
+    assert not sip.isdeleted(label)
+    del second
+    gc.collect()
+    assert sip.isdeleted(label)
+
+
+def test_frame_owns_content_and_deletes_the_replaced_one_later():
+    frame = RiloWidget.StandardStateWidget(QtWidgets.QLabel('old'))
+    gc.collect()
+    old = frame.content()
+    frame.setContent(QtWidgets.QLabel('new'))
+    gc.collect()
+    assert (old.text(), frame.content().text()) == ('old', 'new')
+    flush_deletes()
+    assert sip.isdeleted(old)
+    frame.setContent(None)
+    assert frame.content() is None
+
+
+@pytest.mark.parametrize('make, owned_by_python', [
+    (lambda parent: RiloWidget.StateLabel('free'), True),
+    (lambda parent: RiloWidget.CheckButtonDialog.makeButton('b', 3), True),
+    (lambda parent: RiloWidget.CheckButtonAndSpinBoxDialog.makeInstance([RiloWidget.DialogButtonParam('a', 1)], 1), True),
+    (lambda parent: RiloWidget.CheckButtonAndSpinBoxDialog.makeInstance([RiloWidget.DialogButtonParam('a', 1)], 1, parent), False),
+])
+def test_made_objects_belong_to_python_or_their_parent(make, owned_by_python):
+    parent = QtWidgets.QWidget()
+    seen = destroyed_flag(make(parent))
+    gc.collect()
+    assert seen == ([True] if owned_by_python else [])
+    del parent
+    gc.collect()
+    assert seen == [True]
+
+
+def test_widgets_created_by_the_library_come_with_their_own_classes():
+    panel = RiloWidget.PowerSupplyLCD(2, 3, 1)
+    assert [type(w) for w in (panel.measure(), panel.measureWidget(2), panel.headerWidget(1), panel.measureWidget(0).valueWidget().label())] \
+        == [RiloWidget.StateWidgetBox, RiloWidget.ValueWidget, RiloWidget.StateLabel, QtWidgets.QLabel]
+    found = RiloWidget.WidgetHelper.getChildren(panel, ['rilo::widget::measure::ValueWidget'], True)
+    assert [type(w) for w in found] == [RiloWidget.ValueWidget] * 3
+
+
+def test_dialog_writes_ok_into_the_python_record():
+    record = RiloMeasure.VisaIOParam(baudRate=19200)
+    dialog = RiloWidget.DlgDevChoose(record, ['192.168.1.10'])
+    dialog.findChild(QtWidgets.QRadioButton, 'rbLAN').click()
+    dialog.findChild(QtWidgets.QLineEdit, 'edtLANIP').setText('192.168.001.010')
+    dialog.findChild(QtWidgets.QComboBox, 'cbRS232Parity').setCurrentIndex(2)
+    ok = dialog.findChild(QtWidgets.QDialogButtonBox).button(QtWidgets.QDialogButtonBox.StandardButton.Ok)
+    QtCore.QTimer.singleShot(0, ok.click)  # once the dialog runs its own event loop
+    assert dialog.exec() == 1 and dialog.equipIOParam() is record
+    assert (record.intfType, record.ipAddress, record.parity, record.baudRate) == \
+        (Info.IntfType.kTcpip, '192.168.1.10', Serial.Parity.kEven, 19200)
+
+
+def test_dialog_keeps_the_python_record_alive_while_it_lives():
+    record = RiloMeasure.VisaIOParam(port=77, ipAddress='10.0.0.1')
+    alive = weakref.ref(record)
+    dialog = RiloWidget.DlgDevChoose(record)
+    del record  # the dialog holds the only reference to the record it writes into
+    gc.collect()
+    assert dialog.equipIOParam() is alive() and (alive().port, alive().ipAddress) == (77, '10.0.0.1')
+    del dialog
+    gc.collect()
+    assert alive() is None
+
+
+def test_window_flash_keeps_widget_and_backend_until_its_last_stop():
+    requests = []
+
+    class Backend(RiloWidget.WindowFlash.Backend):
+        def flash(self, request):
+            requests.append(request)
+
+    flash = RiloWidget.WindowFlash(QtWidgets.QWidget(), Backend())
+    gc.collect()
+    flash.startOnce(1000)
+    del flash
+    gc.collect()
+    # The destructor's stop request still reached the Python backend, and the
+    # requests kept by Python are copies that outlive the calls.
+    assert [r.flags for r in requests] == [RiloWidget.WindowFlash.Flag.kFlash, RiloWidget.WindowFlash.Flag.kStop]
+    assert (requests[0].count, requests[0].interval) == (2, 500)

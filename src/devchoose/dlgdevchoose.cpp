@@ -120,10 +120,7 @@ void addEnumItems(QComboBox *box, const QMetaObject &scope, const char *name, It
 // Gives the parity items the names of the current language, found by their data.
 void retranslateParityItems(QComboBox *box)
 {
-    const int index = VisaSerial::staticMetaObject.indexOfEnumerator("Parity");
-    if (index < 0)
-        return;
-    const QMetaEnum meta = VisaSerial::staticMetaObject.enumerator(index);
+    const QMetaEnum meta = QMetaEnum::fromType<VisaSerial::Parity>();
     for (int i = 0; i < box->count(); ++i) {
         const int value = static_cast<int>(box->itemData(i).value<VisaSerial::Parity>());
         if (const char *key = meta.valueToKey(value))
@@ -221,16 +218,14 @@ void fillLanFields(Ui_DlgDevChoose &ui, const VisaIOParam &ioParam, const QStrin
     ui.sbLANPort->setValue(ioParam.port);
 }
 
-// Checks the radio button of interface type and shows its page. Without a
-// match the form's default (USB, page 0) stays and the record keeps its value.
-void checkInterface(Ui_DlgDevChoose &ui, const InterfaceRadios &radios, VisaIOInfo::IntfType type)
+// Checks the radio button of interface type; slotRbToggled(), connected
+// before, shows its page. Without a match, or for USB, the form's default
+// (USB, page 0) stays and the record keeps its value.
+void checkInterface(const InterfaceRadios &radios, VisaIOInfo::IntfType type)
 {
     for (const InterfaceRadio &radio : radios) {
-        if (radio.type != type)
-            continue;
-        radio.button->setChecked(true);
-        ui.tabWidget->setCurrentIndex(radio.page);
-        break;
+        if (radio.type == type)
+            radio.button->setChecked(true);
     }
 }
 
@@ -265,7 +260,7 @@ DlgDevChoose::DlgDevChoose(VisaIOParam &param, const QStringList &addresses, QWi
     fillLanFields(*ui, ioParam, addresses, this);
     for (const InterfaceRadio &radio : radios)
         connect(radio.button, &QRadioButton::toggled, this, &DlgDevChoose::slotRbToggled);
-    checkInterface(*ui, radios, ioParam.intfType);
+    checkInterface(radios, ioParam.intfType);
     hideTabsAndGpib(*ui);
 
     formTitle = windowTitle();

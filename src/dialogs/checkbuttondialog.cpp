@@ -74,13 +74,12 @@ CheckButtonDialog::CheckButtonDialog(const QList<std::pair<QString, QVariant>> &
         const auto &item = items.at(i);
         QPushButton *button = checkbutton::make(item.first, item.second);
         connect(button, &QPushButton::clicked, this, &CheckButtonDialog::sltButtonClicked);
-        button->setParent(this);
         checkbutton::addToGroup(d->group, button, i);
         checkbutton::addToGrid(grid, button, i, columns);
         d->params.append(TParam(item.first, item.second, button));
         d->buttons.append(button);
     }
-    setLayout(grid);
+    setLayout(grid); // makes the buttons the dialog's children, in the order of the grid
 }
 
 CheckButtonDialog::~CheckButtonDialog()

@@ -64,13 +64,12 @@ CheckButtonDialog_::CheckButtonDialog_(const QList<DialogButtonParam> &params, i
     auto *grid = new QGridLayout;
     for (int i = 0; i < params.size(); ++i) {
         QPushButton *button = checkbutton::make(params.at(i).text, params.at(i).data);
-        button->setParent(this);
         checkbutton::addToGroup(group, button, i);
         checkbutton::addToGrid(grid, button, i, columns);
         connect(button, &QPushButton::clicked, this, &CheckButtonDialog_::sltButtonClicked);
         buttons.append(button);
     }
-    setLayout(grid);
+    setLayout(grid); // makes the buttons the dialog's children, in the order of the grid
 }
 
 CheckButtonDialog_::~CheckButtonDialog_() = default;

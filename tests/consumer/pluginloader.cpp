@@ -1,9 +1,8 @@
 // SPDX-FileCopyrightText: 2026 The librilo_widget authors
 // SPDX-License-Identifier: MIT
 
-// Loads a Designer plug-in from the path given on the command line, as Qt
-// Designer does, and creates each of its widgets. Exit code 0 when all of
-// that works.
+// Loads a Designer plug-in from the path given on the command line, as Qt Designer does, and creates each of its
+// widgets. Exit code 0 when all of that works.
 #include <QApplication>
 #include <QPluginLoader>
 #include <QWidget>
