@@ -8,10 +8,6 @@
 #include <widget/equipmentwindow.h>
 #include <widget/modelinfo.h>
 
-#include <QtWidgets>
-
-#include <memory>
-
 using namespace rilo::widget;
 
 class TestEquipment : public QObject

@@ -6,13 +6,6 @@
 
 #include <widget/flagpanel.h>
 
-#include <QLabel>
-#include <QPointer>
-#include <QSignalSpy>
-
-#include <functional>
-#include <memory>
-
 using namespace rilo::widget;
 using rilotest::spoken;
 

@@ -8,10 +8,6 @@
 #include <widget/statelabel.h>
 #include <widget/valuewidget.h>
 
-#include <QLabel>
-
-#include <functional>
-
 using namespace rilo::widget;
 using namespace rilo::widget::measure;
 using W = AbstractStateWidget;

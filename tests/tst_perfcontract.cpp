@@ -9,9 +9,6 @@
 #include <widget/statelabel.h>
 #include <widget/valuewidget.h>
 
-#include <QLabel>
-#include <QScreen>
-
 using namespace rilo::widget;
 using rilo::widget::measure::PowerSupplyLCD;
 using W = AbstractStateWidget;

@@ -11,16 +11,9 @@
 #include <widget/statewidgetbox.h>
 #include <widget/valuewidget.h>
 
-#include <QAccessibleWidget>
-#include <QLabel>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
-#include <QPointer>
-#include <QRegularExpression>
-
-#include <functional>
-#include <memory>
 
 using namespace rilo::widget;
 using W = AbstractStateWidget;

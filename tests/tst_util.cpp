@@ -9,8 +9,6 @@
 #include <widget/widgethelper.h>
 #include <widget/windowflash.h>
 
-#include <QtWidgets>
-
 using namespace rilo::widget;
 
 // What reached a flash backend ("handle/flags/count/interval") or QWindow::alert() ("handle/duration").
