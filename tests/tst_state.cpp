@@ -310,10 +310,10 @@ private slots:
         QVERIFY(!second);
         w.setState(W::kActive, true);
         QCOMPARE(paletteColors(&w, QPalette::Disabled), kActiveOn);
-        // The host deletes the frame's layout: the next call that needs one makes it anew.
-        w.setContent(new QLabel);
-        delete w.layout();
+        // The host deletes the frame's layout: the next call that needs one makes it anew, with the ring kept.
         w.setBorderWidth(3);
+        delete w.layout();
+        w.setContent(new QLabel);
         QVERIFY(w.layout()->indexOf(w.content()) == 0 && w.layout()->contentsMargins() == QMargins(3, 3, 3, 3));
         // The host installs a layout of its own: a new content is the frame's, laid out by nobody.
         delete w.layout();
