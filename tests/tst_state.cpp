@@ -128,18 +128,6 @@ static void verifyShowsFlags(StandardStateWidget *w)
     }
 }
 
-// The widgets of a box by object name, in list order, then its layout items (stretches as "_").
-static QString itemsOf(StateWidgetBox *box)
-{
-    QString out;
-    for (int i = 0; i < box->count(); ++i)
-        out += box->widget(i)->objectName();
-    out += QLatin1Char('|');
-    for (int i = 0; QLayoutItem *item = boxLayoutOf(box)->itemAt(i); ++i)
-        out += item->widget() ? item->widget()->objectName() : QStringLiteral("_");
-    return out;
-}
-
 // The accessibility events delivered while the test listens.
 static QList<std::pair<QObject *, QAccessible::Event>> heardEvents;
 
@@ -155,13 +143,8 @@ private slots:
     }
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    void interfaceFacts_data()
+    void interfaceFacts()
     {
-        QTest::addColumn<QString>("actual");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QString &actual, const QString &expected) {
-            QTest::newRow(name) << actual << expected;
-        };
         const auto label = [](StateLabel *l) {
             const QLabel *q = l->label();
             return QString::asprintf("%dpt%s m%d a%x '%s'", q->font().pointSize(), q->font().bold() ? " bold" : "",
@@ -177,38 +160,27 @@ private slots:
         for (auto [state, on] :
              {std::pair(W::kActive, true), {W::kActive, false}, {W::kEnabled, true}, {W::kEnabled, false}})
             pairs += w.color(state, on).first.name(QColor::HexArgb) + '/' + w.color(state, on).second.name() + ' ';
-        row("defaults", pairs + QString::number(w.states()),
-            "#ffff7a00/#ffffff #ff353538/#ffffff #ff353538/#ffffff #ff353538/#ffffff 0");
-        HostFrame host;
-        row("the host's factory for its class wins",
-            QString::number(QAccessible::queryAccessibleInterface(&host)->role()),
-            QString::number(QAccessible::Graphic));
-        row("null content",
-            QString::asprintf("%s %d%d s%d", w.content()->metaObject()->className(), w.autoFillBackground(),
-                              w.content()->autoFillBackground(), w.layout()->spacing()),
-            "QWidget 11 s0");
-        row("describe none", W::describeStates(W::kNone), "inactive, not enabled");
-        row("describe active", W::describeStates(W::kActive), "active, not enabled");
-        row("describe enabled", W::describeStates(W::kEnabled), "inactive, enabled");
-        row("describe all and unknown bits", W::describeStates(States(7)), "active, enabled");
+        QCOMPARE(pairs + QString::number(w.states()),
+                 "#ffff7a00/#ffffff #ff353538/#ffffff #ff353538/#ffffff #ff353538/#ffffff 0"); // defaults
+        HostFrame host; // the host's factory for its class wins
+        QCOMPARE(QAccessible::queryAccessibleInterface(&host)->role(), QAccessible::Graphic);
+        QCOMPARE(QString::asprintf("%s %d%d s%d", w.content()->metaObject()->className(), w.autoFillBackground(),
+                                   w.content()->autoFillBackground(), w.layout()->spacing()),
+                 "QWidget 11 s0"); // null content
+        QCOMPARE(W::describeStates(W::kNone) + '|' + W::describeStates(W::kActive) + '|'
+                     + W::describeStates(W::kEnabled) + '|' + W::describeStates(States(7)), // unknown bits too
+                 "inactive, not enabled|active, not enabled|inactive, enabled|active, enabled");
         StateLabel made(QStringLiteral("0.000"), 11, Qt::AlignRight);
         QWidget parent;
-        row("state label as given", label(&made), "11pt m2 a2 '0.000'");
+        QCOMPARE(label(&made), "11pt m2 a2 '0.000'"); // as given
         QFont bold = made.label()->font();
         bold.setBold(true);
         made.label()->setFont(bold);
         made.setPointSize(16);
-        row("point size changes the size alone", label(&made), "16pt bold m2 a2 '0.000'");
-        row("state label for forms", label(new StateLabel(&parent)), "9pt m2 a81 ''");
+        QCOMPARE(label(&made), "16pt bold m2 a2 '0.000'");         // the point size changes the size alone
+        QCOMPARE(label(new StateLabel(&parent)), "9pt m2 a81 ''"); // for forms
         StateWidgetBox column(QBoxLayout::TopToBottom);
-        row("box as given", box(&column), "dir2 m3 s3 n0");
-        row("box for forms", box(new StateWidgetBox(&parent)), "dir0 m3 s3 n0");
-    }
-
-    void interfaceFacts()
-    {
-        QFETCH(QString, actual);
-        QTEST(actual, "expected");
+        QVERIFY(box(&column) == "dir2 m3 s3 n0" && box(new StateWidgetBox(&parent)) == "dir0 m3 s3 n0");
     }
 
     void flagAndColorCallsRender_data()
@@ -412,7 +384,13 @@ private slots:
             }
             step.contains(QLatin1Char('@')) ? box->insert(at, made.value(name)) : box->add(made.value(name));
         }
-        QCOMPARE(itemsOf(box), items);
+        QString out; // the widgets by name in list order, then the layout's items (stretches as "_")
+        for (int i = 0; i < box->count(); ++i)
+            out += box->widget(i)->objectName();
+        out += QLatin1Char('|');
+        for (int i = 0; QLayoutItem *item = boxLayoutOf(box)->itemAt(i); ++i)
+            out += item->widget() ? item->widget()->objectName() : QStringLiteral("_");
+        QCOMPARE(out, items);
         delete box;
     }
 
