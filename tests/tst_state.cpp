@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The librilo_widget authors
 // SPDX-License-Identifier: MIT
 
-// Autotest of the state-indicator widgets: the flag model, the framing widget,
-// the state label and the state widget box.
+// Autotest of the state-indicator widgets: the flag model, the frame, the state label and the box.
 #include "testsupport.h"
 
 #include <widget/flagpanel.h>
@@ -21,8 +20,7 @@ using States = W::States;
 using Pair = std::pair<QColor, QColor>;
 using Log = QStringList;
 
-// A state widget that counts and logs its renders and setState() calls and runs a hook
-// after each render: the extension point through which a host calls back.
+// A state widget that counts and logs its renders and setState() calls and runs a hook after each render.
 template <typename Base>
 class Spy : public Base
 {
@@ -49,8 +47,7 @@ public:
 using Frame = Spy<StandardStateWidget>;
 using Box = Spy<StateWidgetBox>;
 using Label = Spy<StateLabel>;
-// A host's class with a meta-object of its own, and the factory the host installs for it before any widget of
-// ours exists: QAccessible asks the factory installed last first, so ours must leave the host's class alone.
+// A host's class and the factory the host installs for it before ours, which must leave the class alone.
 class HostFrame : public StandardStateWidget
 {
     Q_OBJECT
@@ -60,8 +57,7 @@ static QAccessibleInterface *hostFactory(const QString &name, QObject *o)
     return name == QLatin1String("HostFrame") ? new QAccessibleWidget(static_cast<QWidget *>(o), QAccessible::Graphic)
                                               : nullptr;
 }
-// What a host does to (a frame or box, a widget in it, a box elsewhere); what a
-// render() hook does to (itself, the box it is in, its sibling there).
+// What a host does to (a frame or box, a widget in it, another box); a render() hook to (itself, its box, its sibling).
 using HostAction = std::function<void(StandardStateWidget *frame, QWidget *target, StateWidgetBox *other)>;
 using Hook = std::function<void(Label *self, StateWidgetBox *box, Label *sibling)>;
 Q_DECLARE_METATYPE(HostAction)
@@ -116,8 +112,7 @@ static QList<int> ints(const QString &row)
     return out;
 }
 
-// The frame shows the pair its active flag selects, the content the pair of
-// the enabled flag, in every colour group and as solid brushes.
+// The frame shows the pair its active flag selects, the content that of its enabled flag, in every group, solid.
 static void verifyShowsFlags(StandardStateWidget *w)
 {
     for (auto group : kGroups) {
@@ -234,9 +229,8 @@ private slots:
 
     void renderOwnsColorsAGroupLeftToTheParent()
     {
-        // The host sets the state colours as the frame's own but leaves one colour group (Qt 6 tells them apart) or
-        // the text in every group (3) to the parent, which shows the same: a render must make them the frame's own, or
-        // a later change of the parent shows there.
+        // The host leaves one colour group (Qt 6 tells them apart) or the text in every group (3) to a parent showing
+        // the same: a render makes them the frame's own, or a later change of the parent shows there.
         for (int inherited = 0; inherited < 4; ++inherited) { // a QPalette::ColorGroup, or 3
             QWidget parent;
             auto *w = new StandardStateWidget(nullptr, &parent);
@@ -300,8 +294,7 @@ private slots:
         QCOMPARE(paletteColors(&w), kActiveOff);
     }
 
-    // Name and description changes reach a listener only, and only for texts the host has not set.
-    // Accessibility is switched on and off through the platform, as a screen reader does.
+    // Name and description changes reach a listener (switched on as a screen reader does) for texts the host left.
     void accessibilityChangesReachAListenerOnly()
     {
         heardEvents.clear();
@@ -396,8 +389,7 @@ private slots:
 
     void destructorsDeleteWhileStillThemselves()
     {
-        // The box deletes its widgets, depth first, and its box layout while it is
-        // still a box; its frame part then deletes the content and the grid.
+        // The box deletes its widgets, depth first, and layout while a box; its frame part the content and grid.
         auto *box = new StateWidgetBox;
         auto *inner = new StateWidgetBox;
         auto *nested = new StateLabel, *a = new StateLabel, *b = new StateLabel;
@@ -560,9 +552,8 @@ private slots:
 
     void callsFromRenderAreSafeAndBounded_data()
     {
-        // "once (the hook runs once, or at every render), the box's count afterwards (-1: the box is deleted), the
-        // box's states, the changes dropped as the warning counts them, renders of the hooked label (-2: it is
-        // deleted)"
+        // "the hook runs once (or at every render), the box's count (-1: deleted), the box's states, the changes
+        // dropped as the warning counts them, renders of the hooked label (-2: deleted)"
         QTest::addColumn<Hook>("hook");
         QTest::addColumn<QString>("row");
         HOOK("toggles its own flag", self->setState(W::kEnabled, !self->states().testFlag(W::kEnabled)))
