@@ -63,8 +63,7 @@ private Q_SLOTS:
             QVERIFY((us[i] == u) == !i && (us[i] != u) == !!i && (vs[i] == v) == !i && (vs[i] != v) == !!i);
     }
 
-    // The window reports that it opened once, when first shown, and every
-    // close, accepted; it keeps its equipment until it is destroyed.
+    // The window reports its first showing and every close, accepted; it keeps its equipment until destroyed.
     void examplePluginWindowLifecycle()
     {
         QPluginLoader loader(QStringLiteral(RILO_TEST_EQUIPMENT_PLUGIN));

@@ -155,24 +155,18 @@ private Q_SLOTS:
         QCOMPARE(spoken(new QWidget(panel.get())), QString()); // a host's widget is no lamp
     }
 
-    void anyReleaseOverThePanelClicks() // of any button, over a lamp or the title too
-    {
-        FlagPanelState panel;
-        play(&panel, {{"Lamps", kTitle}, {true, 0}});
-        QSignalSpy spy(&panel, &FlagPanel::clicked);
-        for (QWidget *w : {static_cast<QWidget *>(&panel), flagAt(&panel, 0), cell(&panel, 0)}) // panel, lamp, title
-            QTest::mouseClick(w, w == &panel ? Qt::MiddleButton : Qt::LeftButton, Qt::NoModifier, w->rect().center());
-        QCOMPARE(spy.count(), 3);
-    }
-
-    // The panel's own destructor deletes its parts, in this order, while it is
-    // still a panel with its record; Qt's child deletion would come later.
-    void destructorDeletesItsPartsBeforeItsRecord()
+    // Any release over the panel clicks: of any button, over a lamp or the title too. The panel's own destructor
+    // deletes its parts, in this order, while still a panel with its record; Qt's child deletion would come later.
+    void clicksAndDeletesItsPartsBeforeItsRecord()
     {
         auto panel = makePanel(kLamps);
-        play(panel.get(), {{"T", kTitle}, {1, 0}, {0, 1}});
-        QStringList log, expected;
         FlagPanel *p = panel.get();
+        play(p, {{"T", kTitle}, {1, 0}, {0, 1}});
+        QSignalSpy spy(p, &FlagPanel::clicked);
+        for (QWidget *w : {static_cast<QWidget *>(p), flagAt(p, 0), cell(p, 0)}) // panel, lamp, title
+            QTest::mouseClick(w, w == p ? Qt::MiddleButton : Qt::LeftButton, Qt::NoModifier, w->rect().center());
+        QCOMPARE(spy.count(), 3);
+        QStringList log, expected;
         for (QObject *part :
              QList<QObject *>{flagAt(p, 0), flagAt(p, 1), cell(p, 0), flagRow(p), mainGrid(p), cell(p, 1)}) {
             expected << QStringLiteral("%1 rilo::widget::FlagPanel").arg(expected.size());

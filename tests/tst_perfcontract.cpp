@@ -141,8 +141,7 @@ private slots:
 
     void unshownPanelLeavesOnlyTheHostsPolishRequest()
     {
-        // The panel's own widgets are polished at once and take back Qt's request: left
-        // behind, each costs its widget's destructor a walk over the event queue.
+        // The panel's widgets are polished at once and take back Qt's request, which costs a destructor a queue walk.
         QCoreApplication::sendPostedEvents();
         PowerSupplyLCD panel(2, 3, 2);
         FlagPanelText flags; // its parts leave their requests to the panel's

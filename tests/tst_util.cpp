@@ -14,8 +14,7 @@ using namespace rilo::widget;
 // What reached a flash backend ("handle/flags/count/interval") or QWindow::alert() ("handle/duration").
 static QStringList sent;
 
-// On ELF platforms the test program's definition takes the place of Qt's,
-// which is how the test sees each alert the platform code asks for.
+// On ELF platforms this definition takes the place of Qt's: the test sees each alert the platform code asks for.
 void QWindow::alert(int msec)
 {
     sent << QStringLiteral("%1/%2").arg(winId()).arg(msec);
@@ -87,8 +86,7 @@ private Q_SLOTS:
         QCOMPARE(found.join(' '), row[3]);
     }
 
-    // The top main window; a chain deeper than a call stack holds, then made
-    // circular: each object is found once; null finds none.
+    // The top main window; a chain deeper than a call stack holds, then circular: each found once; null finds none.
     void searchesEndOnDeepAndCircularTrees()
     {
         QDialog dialog;
@@ -108,8 +106,7 @@ private Q_SLOTS:
             delete chain.takeLast();
     }
 
-    // What reached the backend ("handle/flags/count/interval", "w" the widget's handle), the
-    // destructor's stop included, or without a backend ("platform") the window alerts.
+    // What reached the backend ("w" the widget's handle), the destructor's stop too, or without one the alerts.
     void flashRequests_data()
     {
         QTest::addColumn<QStringList>("row"); // widget|calls|sent
