@@ -26,6 +26,14 @@ inline void useTestFont()
     QApplication::setFont(font);
 }
 
+// A table of one column "row", each row named after its text.
+inline void rows(std::initializer_list<const char *> texts)
+{
+    QTest::addColumn<QString>("row");
+    for (const char *text : texts)
+        QTest::newRow(text) << QString::fromLatin1(text);
+}
+
 // Colour of one pixel of a widget's rendering, in widget coordinates.
 inline QColor pixelAt(QWidget *widget, int x, int y)
 {

@@ -17,22 +17,19 @@ class TestEquipment : public QObject
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    // Entries "version@date" given at construction keep their order; setUpdateInfos() sorts by date, newest
-    // first and a null date last; addUpdateInfo() also by version, higher first. "*": no order promised.
+    // "version@date ...#constructed|set|added": given at construction, the order is kept; setUpdateInfos() sorts by
+    // date, newest first, a null date last; addUpdateInfo() also by version, higher first. "*": no order promised.
     void updateHistoryOrder_data()
     {
-        QTest::addColumn<QString>("given"); // then "#" and the order
-        QTest::addColumn<QString>("order"); // constructed|set|added
-        for (const char *row : {"1.0@2019-01-01 3.0@2021-01-01 2.0@2020-01-01#1.0 3.0 2.0|3.0 2.0 1.0|3.0 2.0 1.0",
-                                "1.10@2021-03-03 1.2@2021-03-03 B@2021-03-03 a@2021-03-03#1.10 1.2 B a|*|a B 1.2 1.10",
-                                "z@ a@1900-01-01 new@2023-01-01#z a new|new a z|new a z",
-                                "2.0@2022-01-01 1.0@2020-01-01 2.0@2022-01-01#2.0 1.0 2.0|2.0 2.0 1.0|2.0 2.0 1.0"})
-            QTest::newRow(row) << QString(row).section('#', 0, 0) << QString(row).section('#', 1);
+        rilotest::rows({"1.0@2019-01-01 3.0@2021-01-01 2.0@2020-01-01#1.0 3.0 2.0|3.0 2.0 1.0|3.0 2.0 1.0",
+                        "1.10@2021-03-03 1.2@2021-03-03 B@2021-03-03 a@2021-03-03#1.10 1.2 B a|*|a B 1.2 1.10",
+                        "z@ a@1900-01-01 new@2023-01-01#z a new|new a z|new a z",
+                        "2.0@2022-01-01 1.0@2020-01-01 2.0@2022-01-01#2.0 1.0 2.0|2.0 2.0 1.0|2.0 2.0 1.0"});
     }
     void updateHistoryOrder()
     {
-        QFETCH(QString, given);
-        QFETCH(QString, order);
+        const QString given = QString(QTest::currentDataTag()).section('#', 0, 0),
+                      order = QString(QTest::currentDataTag()).section('#', 1);
         QList<UpdateInfo> list;
         for (const QString &entry : given.split(' ', Qt::SkipEmptyParts))
             list << UpdateInfo(QDate::fromString(entry.section('@', 1), Qt::ISODate), entry.section('@', 0, 0),

@@ -86,17 +86,14 @@ private slots:
     }
 
     void repaintsAreHeldBackOnlyWhereCovered_data()
-    {
-        QTest::addColumn<int>("which"); // 0-3: the host disabled the updates of one widget; 4-6: nothing disabled
-        int which = 0;
-        for (const char *name : {"panel", "inner box", "label frame", "label content", "no ring inside", "ring inside",
-                                 "see-through label"})
-            QTest::newRow(name) << which++;
+    { // 0-3: the host disabled the updates of one widget; 4-6: nothing disabled
+        rilotest::rows({"0 panel", "1 inner box", "2 label frame", "3 label content", "4 no ring inside",
+                        "5 ring inside", "6 see-through label"});
     }
 
     void repaintsAreHeldBackOnlyWhereCovered()
     {
-        QFETCH(int, which);
+        const int which = QTest::currentDataTag()[0] - '0';
         PowerSupplyLCD lcd(2, 3, 2);
         auto *row = lcd.measureWidget(1);
         StateLabel *value = row->valueWidget();

@@ -17,6 +17,7 @@
 using namespace rilo::widget;
 using W = AbstractStateWidget;
 using States = W::States;
+using rilotest::rows;
 using Pair = std::pair<QColor, QColor>;
 using Log = QStringList;
 
@@ -93,14 +94,6 @@ static void useDistinctColors(W *w)
 static QBoxLayout *boxLayoutOf(StateWidgetBox *box)
 {
     return qobject_cast<QBoxLayout *>(box->content()->layout());
-}
-
-// A table of one column "row", each row named after its text.
-static void rows(std::initializer_list<const char *> texts)
-{
-    QTest::addColumn<QString>("row");
-    for (const char *text : texts)
-        QTest::newRow(text) << QString::fromLatin1(text);
 }
 
 // The whitespace-separated numbers of a table row.
@@ -508,17 +501,11 @@ private slots:
         QTEST(!target.isNull(), "survives");
     }
 
-    void boxFollowsReplacedContent_data()
-    {
-        QTest::addColumn<int>("kind"); // the new content: 0 plain, 1 with a box layout, 2 with a grid, 3 none
-        int kind = 0;
-        for (const char *name : {"plain widget", "widget with a box layout", "widget with a grid layout", "no content"})
-            QTest::newRow(name) << kind++;
-    }
+    void boxFollowsReplacedContent_data() { rows({"0 plain widget", "1 box layout", "2 grid layout", "3 no content"}); }
 
     void boxFollowsReplacedContent()
     {
-        QFETCH(int, kind);
+        const int kind = QTest::currentDataTag()[0] - '0'; // the new content
         const bool takesWidgets = kind < 2;
         StateWidgetBox box;
         QPointer<StateLabel> old = new StateLabel;

@@ -39,22 +39,20 @@ class TestUtil : public QObject, WindowFlash::Backend
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    // From the root widget or its layout "outer": the names found.
+    // "from|class names|recursive|found": from the root widget or its layout "outer", the names found.
     void getChildrenFindsByClass_data()
     {
-        QTest::addColumn<QStringList>("row"); // from|class names|recursive|found
-        for (const char *row :
-             {"root||0|outer timer group caption frame output",
-              "root||1|outer nested loop timer group groupLayout edit action caption frame files inner output",
-              "root|QTimer QFrame|1|timer caption frame inner", "root|rilo::widget::CComboBox QComboBox|1|files output",
-              "root|CComboBox qlabel|1|", "root|QLayout|1|outer nested loop groupLayout", "root|QLineEdit|0|",
-              "outer||0|group", "outer||1|group groupLayout edit action frame files inner",
-              "outer|QLabel QLineEdit QBoxLayout|1|groupLayout edit inner"})
-            QTest::newRow(row) << QString(row).split('|');
+        rilotest::rows(
+            {"root||0|outer timer group caption frame output",
+             "root||1|outer nested loop timer group groupLayout edit action caption frame files inner output",
+             "root|QTimer QFrame|1|timer caption frame inner", "root|rilo::widget::CComboBox QComboBox|1|files output",
+             "root|CComboBox qlabel|1|", "root|QLayout|1|outer nested loop groupLayout", "root|QLineEdit|0|",
+             "outer||0|group", "outer||1|group groupLayout edit action frame files inner",
+             "outer|QLabel QLineEdit QBoxLayout|1|groupLayout edit inner"});
     }
     void getChildrenFindsByClass()
     {
-        QFETCH(QStringList, row);
+        const QStringList row = QString(QTest::currentDataTag()).split('|');
         QWidget root;
         auto *outer = make<QVBoxLayout>(&root, "outer");
         auto *nested = make<QHBoxLayout>(nullptr, "nested");
@@ -106,21 +104,19 @@ private Q_SLOTS:
             delete chain.takeLast();
     }
 
-    // What reached the backend ("w" the widget's handle), the destructor's stop too, or without one the alerts.
+    // "widget|calls|sent": what reached the backend ("w" the widget's handle), the destructor's stop too; the alerts.
     void flashRequests_data()
     {
-        QTest::addColumn<QStringList>("row"); // widget|calls|sent
-        for (const char *row : {"widget|start stop start|w/7/0/0 w/0/0/0 w/7/0/0 w/0/0/0",
-                                "widget|once:249 once:250 once:749 once:750 once:10000 once:4294967295 start|"
-                                "w/7/0/500 w/7/1/500 w/7/1/500 w/7/2/500 w/7/20/500 w/7/8589935/500 w/7/0/0 w/0/0/0",
-                                "null|start once:1000 stop|0/0/0/0 0/0/0/0",
-                                "widget|start closed start once:1000 stop|w/7/0/0 w/0/0/0 w/0/0/0",
-                                "platform|start stop once:1000 once:4294967295|w/0 w/1000 w/2147483647"})
-            QTest::newRow(row) << QString(row).split('|');
+        rilotest::rows({"widget|start stop start|w/7/0/0 w/0/0/0 w/7/0/0 w/0/0/0",
+                        "widget|once:249 once:250 once:749 once:750 once:10000 once:4294967295 start|"
+                        "w/7/0/500 w/7/1/500 w/7/1/500 w/7/2/500 w/7/20/500 w/7/8589935/500 w/7/0/0 w/0/0/0",
+                        "null|start once:1000 stop|0/0/0/0 0/0/0/0",
+                        "widget|start closed start once:1000 stop|w/7/0/0 w/0/0/0 w/0/0/0",
+                        "platform|start stop once:1000 once:4294967295|w/0 w/1000 w/2147483647"});
     }
     void flashRequests()
     {
-        QFETCH(QStringList, row);
+        const QStringList row = QString(QTest::currentDataTag()).split('|');
         QWidget other; // a native window that is not flashed
         QPointer<QWidget> window = row[0] == "null" ? nullptr : new QWidget;
         QString handle;
