@@ -27,12 +27,11 @@ struct Bare : FlagPanel
     void setFlag(const QVariant &, int) override {}
 };
 enum Kind { kTexts, kLamps, kBare };
-std::unique_ptr<FlagPanel> makePanel(int kind)
-{
+const auto makePanel = [](int kind) {
     return std::unique_ptr<FlagPanel>(kind == kLamps   ? new FlagPanelState
                                       : kind == kTexts ? static_cast<FlagPanel *>(new FlagPanelText)
                                                        : new Bare);
-}
+};
 
 // One step of a scenario: setFlag(value, index), or with one of these indices another call.
 enum { kClear = -1000, kEnable, kDisable, kDescribe, kNameFlag1, kTitle, kName };

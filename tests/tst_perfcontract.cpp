@@ -20,10 +20,8 @@ struct EventSpy : QObject
     bool eventFilter(QObject *o, QEvent *e) override { return e->type() == type && (receivers << o, false); }
     QObjectList receivers;
 };
-using PaletteSpy = EventSpy<QEvent::PaletteChange>;
 
-static const QColor kOrange(0xFF, 0x7A, 0x00), kGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(Qt::blue),
-    kYellow(Qt::yellow);
+static const QColor kOrange(0xFF, 0x7A, 0x00), kGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(Qt::blue);
 
 static bool paletteHolds(const QWidget *w, const QColor &background, const QColor &text)
 {
@@ -57,14 +55,14 @@ private slots:
             lcd.setVisible(shown);
             lcd.setState(W::kEnabled, true);
             StateLabel *value = lcd.measureWidget(1)->valueWidget();
-            PaletteSpy frame(value), label(value->label()), panel(&lcd);
+            EventSpy<QEvent::PaletteChange> frame(value), label(value->label()), panel(&lcd);
             lcd.render();
             lcd.setState(W::kEnabled, true);
             value->render(); // nothing to change
             QVERIFY(frame.receivers.isEmpty() && label.receivers.isEmpty() && panel.receivers.isEmpty());
             lcd.setState(W::kActive, true); // the ring colour changes, the enabled colours do not
             QVERIFY(frame.receivers.size() == 1 && label.receivers.isEmpty() && paletteHolds(value, kOrange, kWhite));
-            value->setColor(W::kEnabled, {kBlue, kYellow}, true);
+            value->setColor(W::kEnabled, {kBlue, Qt::yellow}, true);
             QVERIFY(label.receivers.size() == 1 && value->updatesEnabled() && value->label()->updatesEnabled());
         }
     }
@@ -116,7 +114,7 @@ private slots:
         QVERIFY(shows(kGrey, kGrey, kGrey));
         lcd.setState(W::kActive, true);
         QVERIFY(shows(kOrange, which == 5 ? kOrange : kGrey, which == 6 ? kOrange : kGrey));
-        lcd.setColor(W::kEnabled, {kBlue, kYellow}, false);
+        lcd.setColor(W::kEnabled, {kBlue, Qt::yellow}, false);
         lcd.setState(W::kActive, false); // the inside as a fresh rendering shows it
         QVERIFY(shows(kGrey, which == 5 ? kGrey : kBlue, rilotest::pixelAt(&lcd, inside.x(), inside.y())));
         if (paints) { // a ring under an opaque inside asks the window for no repaint; with the inside hidden, it does

@@ -19,7 +19,6 @@ using W = AbstractStateWidget;
 using States = W::States;
 using rilotest::rows;
 using Pair = std::pair<QColor, QColor>;
-using Log = QStringList;
 
 // A state widget that counts and logs its renders and setState() calls and runs a hook after each render.
 template <typename Base>
@@ -41,7 +40,7 @@ public:
         log ? log->append(QStringLiteral("setState:") + this->objectName()) : void();
         Base::setState(state, on);
     }
-    Log *log = nullptr;
+    QStringList *log = nullptr;
     int renders = 0;
     std::function<void(Spy *)> hook;
 };
@@ -53,11 +52,6 @@ class HostFrame : public StandardStateWidget
 {
     Q_OBJECT
 };
-static QAccessibleInterface *hostFactory(const QString &name, QObject *o)
-{
-    return name == QLatin1String("HostFrame") ? new QAccessibleWidget(static_cast<QWidget *>(o), QAccessible::Graphic)
-                                              : nullptr;
-}
 // What a host does to (a frame or box, a widget in it, another box); a render() hook to (itself, its box, its sibling).
 using HostAction = std::function<void(StandardStateWidget *frame, QWidget *target, StateWidgetBox *other)>;
 using Hook = std::function<void(Label *self, StateWidgetBox *box, Label *sibling)>;
@@ -127,7 +121,10 @@ private slots:
     void initTestCase()
     {
         rilotest::useTestFont();
-        QAccessible::installFactory(&hostFactory);
+        QAccessible::installFactory([](const QString &name, QObject *o) -> QAccessibleInterface * {
+            return name == "HostFrame" ? new QAccessibleWidget(static_cast<QWidget *>(o), QAccessible::Graphic)
+                                       : nullptr;
+        });
     }
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
@@ -383,8 +380,7 @@ private slots:
     void destructorsDeleteWhileStillThemselves()
     {
         // The box deletes its widgets, depth first, and layout while a box; its frame part the content and grid.
-        auto *box = new StateWidgetBox;
-        auto *inner = new StateWidgetBox;
+        auto *box = new StateWidgetBox, *inner = new StateWidgetBox;
         auto *nested = new StateLabel, *a = new StateLabel, *b = new StateLabel;
         inner->add(nested);
         box->add(a);
@@ -420,7 +416,7 @@ private slots:
     {
         QFETCH(QString, row);
         const QList<int> r = ints(row.section(QLatin1Char(':'), 0, 0));
-        Log log;
+        QStringList log;
         const auto spy = [&log](auto *w, const char *name) {
             w->setObjectName(QLatin1String(name));
             w->log = &log;
@@ -622,8 +618,7 @@ private slots:
     {
         QFETCH(HostAction, attempt);
         StateWidgetBox top;
-        auto *middle = new StateWidgetBox;
-        auto *bottom = new StateWidgetBox;
+        auto *middle = new StateWidgetBox, *bottom = new StateWidgetBox;
         top.add(middle);
         middle->add(bottom);
         auto *label = new StateLabel;
@@ -667,14 +662,12 @@ private slots:
         label->setMargin(value);
         label->setPointSize(value);
         QWidget plain;
-        auto *styled = new QHBoxLayout(&plain);
-        styled->setSpacing(-1);
+        auto *styled = new QHBoxLayout(&plain); // the style's spacing
         QCOMPARE(box.layout()->contentsMargins(), QMargins(border, border, border, border));
         QCOMPARE(boxLayoutOf(&box)->contentsMargins(), QMargins(margin, margin, margin, margin));
         QCOMPARE(boxLayoutOf(&box)->spacing(), r[3] < 0 ? styled->spacing() : r[3]);
         QVERIFY(boxLayoutOf(&box)->stretch(0) == r[4] && boxLayoutOf(&box)->stretch(2) == r[4]);
-        QCOMPARE(label->label()->font().pointSize(), r[5]);
-        QCOMPARE(label->label()->margin(), margin);
+        QVERIFY(label->label()->font().pointSize() == r[5] && label->label()->margin() == margin);
         box.resize(3000, 3000);
         box.layout()->activate(); // the geometry stays computable
         QCOMPARE(box.content()->pos(), QPoint(border, border));
