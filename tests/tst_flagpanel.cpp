@@ -53,10 +53,7 @@ void play(FlagPanel *panel, const QList<Op> &ops)
 struct DeleteOnHide : QObject
 { // deletes its parent when the flag it watches is hidden, as a host's filter might
     using QObject::QObject;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        return e->type() == QEvent::HideToParent && (delete parent(), false);
-    }
+    bool eventFilter(QObject *, QEvent *e) override { return e->type() == e->HideToParent && (delete parent(), false); }
 };
 using Attack = std::function<void(FlagPanel *)>;
 

@@ -237,9 +237,7 @@ private slots:
             parent.setPalette(shared);
             w->setPalette(own);
             w->render();
-            shared.setColor(QPalette::All, QPalette::Window, Qt::red);
-            shared.setColor(QPalette::All, QPalette::WindowText, Qt::red);
-            parent.setPalette(shared);
+            parent.setPalette(QPalette(Qt::red)); // red window, black text
             for (auto group : kGroups)
                 QCOMPARE(paletteColors(w, group), frame);
         }
