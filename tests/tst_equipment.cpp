@@ -47,7 +47,6 @@ private Q_SLOTS:
         }
     }
 
-    // Equal in every member: equal; one member apart: they differ.
     void recordsCompareMemberByMember()
     {
         const UpdateInfo u(QDate(2020, 1, 1), QStringLiteral("1.0"), {QStringLiteral("note")});

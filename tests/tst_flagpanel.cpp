@@ -88,8 +88,7 @@ private Q_SLOTS:
         QCOMPARE(panel.sizeHint(), QSize(100, panel.layout()->totalSizeHint().height()));
     }
 
-    // After a scenario, each flag: what it says (a lamp: its colour first),
-    // "~" in front when hidden; the panel's accessible description and name.
+    // After a scenario, what each flag says (a lamp: colour first; "~" when hidden), the panel's description and name.
     void flagsFollowTheirValues_data()
     {
         QTest::addColumn<int>("kind");

@@ -90,7 +90,6 @@ static QBoxLayout *boxLayoutOf(StateWidgetBox *box)
     return qobject_cast<QBoxLayout *>(box->content()->layout());
 }
 
-// The whitespace-separated numbers of a table row.
 static QList<int> ints(const QString &row)
 {
     QList<int> out;
@@ -110,7 +109,6 @@ static void verifyShowsFlags(StandardStateWidget *w)
     }
 }
 
-// The accessibility events delivered while the test listens.
 static QList<std::pair<QObject *, QAccessible::Event>> heardEvents;
 
 class TestState : public QObject
@@ -338,9 +336,8 @@ private slots:
 
     void insertKeepsListAndLayoutInStep_data()
     {
-        // "script = list|layout"; x: add(x); x@i: insert(i, x); 0: a null widget; _: addStretch(); _@i:
-        // insertStretch(i). An index past the end or negative appends; a widget again or null is ignored; after a
-        // stretch in front, one index is second in the list and first on screen.
+        // "script = list|layout"; x: add(x); x@i: insert(i, x); 0: null; _: addStretch(); _@i: insertStretch(i).
+        // An index past the end or negative appends; a repeat or null is ignored; a stretch in front shifts the layout.
         rows({"a b c = abc|abc", "a b c@0 = cab|cab", "a b c@7 = abc|abc", "a b c@-2 = abc|abc",
               "_@0 a b c@1 = acb|_cab", "a _ b c@2 = abc|a_cb", "a b a@0 b = ab|ab", "0 a 0@0 = a|a",
               "a _@99 b = ab|a_b"});
@@ -389,8 +386,7 @@ private slots:
         QStringList order;
         for (int i = 0; i < objects.size(); ++i)
             connect(objects[i], &QObject::destroyed, this, [&order, box, name = names[i]] {
-                order << QLatin1String(name) + QLatin1Char(' ')
-                             + static_cast<QObject *>(box)->metaObject()->className();
+                order << QString(name) + ' ' + static_cast<QObject *>(box)->metaObject()->className();
             });
         delete box;
         QCOMPARE(order.join(QLatin1Char(',')).remove(QStringLiteral("rilo::widget::")),
@@ -400,9 +396,8 @@ private slots:
 
     void boxPropagatesDepthFirst_data()
     {
-        // "call (0 setState, 1 setStates, 2 setColor, 3 render), the active flag on every widget before, the states of
-        // outer, inner, a, b, c afterwards: the log". outer { inner { a, b }, c }: a box whose flags change renders
-        // itself and everything below, then hands the call on, depth first.
+        // "call (0 setState, 1 setStates, 2 setColor, 3 render), active flag before, states of outer inner a b c: log".
+        // outer { inner { a, b }, c }: a changed box renders itself and all below, then hands the call on, depth first.
         rows({"0 0 11111: setState:outer outer inner a b c setState:inner inner a b setState:a a setState:b b "
               "setState:c c",
               "0 1 11111: setState:outer setState:inner setState:a setState:b setState:c",
