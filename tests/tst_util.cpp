@@ -20,13 +20,10 @@ void QWindow::alert(int msec)
     sent << QStringLiteral("%1/%2").arg(winId()).arg(msec);
 }
 
-template <typename T>
-static T *make(QWidget *parent, const char *name)
-{
-    T *object = new T(parent);
+static const auto make = [](auto *object, const char *name) {
     object->setObjectName(QLatin1String(name));
     return object;
-}
+};
 
 class TestUtil : public QObject, WindowFlash::Backend
 {
@@ -54,22 +51,22 @@ private Q_SLOTS:
     {
         const QStringList row = QString(QTest::currentDataTag()).split('|');
         QWidget root;
-        auto *outer = make<QVBoxLayout>(&root, "outer");
-        auto *nested = make<QHBoxLayout>(nullptr, "nested");
-        make<QTimer>(&root, "timer");
-        auto *group = make<QGroupBox>(&root, "group");
-        make<QHBoxLayout>(group, "groupLayout")->addWidget(make<QLineEdit>(group, "edit"));
-        make<QAction>(group, "action");
-        make<QLabel>(&root, "caption");
-        auto *frame = make<QFrame>(&root, "frame");
+        auto *outer = make(new QVBoxLayout(&root), "outer");
+        auto *nested = make(new QHBoxLayout, "nested");
+        make(new QTimer(&root), "timer");
+        auto *group = make(new QGroupBox(&root), "group");
+        make(new QHBoxLayout(group), "groupLayout")->addWidget(make(new QLineEdit(group), "edit"));
+        make(new QAction(group), "action");
+        make(new QLabel(&root), "caption");
+        auto *frame = make(new QFrame(&root), "frame");
         outer->addWidget(group);
         outer->addSpacing(10);
         outer->addLayout(nested);
         nested->addWidget(frame);
         nested->addStretch();
-        make<QLabel>(make<CComboBox>(frame, "files"), "inner");
-        make<CCheckbox>(&root, "output");
-        auto *loop = make<QHBoxLayout>(nullptr, "loop"); // nested -> loop -> nested, as addItem() allows
+        make(new QLabel(make(new CComboBox(frame), "files")), "inner");
+        make(new CCheckbox(&root), "output");
+        auto *loop = make(new QHBoxLayout, "loop"); // nested -> loop -> nested, as addItem() allows
         nested->addLayout(loop);
         loop->addItem(nested);
         const QStringList names = row[1].split(' ', Qt::SkipEmptyParts);
