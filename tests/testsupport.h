@@ -4,15 +4,8 @@
 // Small helpers shared by the autotests.
 #pragma once
 
-#include <QAccessible>
-#include <QApplication>
-#include <QColor>
-#include <QFont>
-#include <QGridLayout>
-#include <QImage>
-#include <QTest>
-#include <QVector>
-#include <QWidget>
+#include <QtTest>
+#include <QtWidgets>
 
 namespace rilotest {
 
@@ -33,30 +26,29 @@ inline void useTestFont()
     QApplication::setFont(font);
 }
 
+// A table of one column "row", each row named after its text.
+inline void rows(std::initializer_list<const char *> texts)
+{
+    QTest::addColumn<QString>("row");
+    for (const char *text : texts)
+        QTest::newRow(text) << QString::fromLatin1(text);
+}
+
 // Colour of one pixel of a widget's rendering, in widget coordinates.
 inline QColor pixelAt(QWidget *widget, int x, int y)
 {
     return widget->grab().toImage().pixelColor(x, y);
 }
 
-// Where an item (a nested layout is one) sits in a grid: row, column, row span, column span; empty if not there.
-inline QVector<int> positionOf(const QGridLayout *grid, const QLayoutItem *wanted)
+// Row, column, row span, column span of a widget or an item (a nested layout too) in a grid; empty if not there.
+template <typename T>
+inline QVector<int> positionOf(const QGridLayout *grid, const T *wanted)
 {
-    for (int i = 0; grid && i < grid->count(); ++i) {
-        if (grid->itemAt(i) == wanted) {
-            int row, column, rowSpan, columnSpan;
-            grid->getItemPosition(i, &row, &column, &rowSpan, &columnSpan);
-            return {row, column, rowSpan, columnSpan};
-        }
-    }
-    return {};
-}
-
-// Where a widget sits in a grid, as above.
-inline QVector<int> positionOf(const QGridLayout *grid, const QWidget *widget)
-{
-    const int index = grid ? grid->indexOf(const_cast<QWidget *>(widget)) : -1;
-    return index < 0 ? QVector<int>() : positionOf(grid, grid->itemAt(index));
+    const int index = grid ? grid->indexOf(const_cast<T *>(wanted)) : -1;
+    int row = 0, column = 0, rowSpan = 0, columnSpan = 0;
+    if (index >= 0)
+        grid->getItemPosition(index, &row, &column, &rowSpan, &columnSpan);
+    return index < 0 ? QVector<int>() : QVector<int>{row, column, rowSpan, columnSpan};
 }
 
 // What an assistive technology reads for a widget: what its accessible interface says, not what the widget stores.

@@ -8,10 +8,6 @@
 #include <widget/equipmentwindow.h>
 #include <widget/modelinfo.h>
 
-#include <QtWidgets>
-
-#include <memory>
-
 using namespace rilo::widget;
 
 class TestEquipment : public QObject
@@ -21,22 +17,19 @@ class TestEquipment : public QObject
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    // Entries "version@date" given at construction keep their order; setUpdateInfos() sorts by date, newest
-    // first and a null date last; addUpdateInfo() also by version, higher first. "*": no order promised.
+    // "version@date ...#constructed|set|added": given at construction, the order is kept; setUpdateInfos() sorts by
+    // date, newest first, a null date last; addUpdateInfo() also by version, higher first. "*": no order promised.
     void updateHistoryOrder_data()
     {
-        QTest::addColumn<QString>("given"); // then "#" and the order
-        QTest::addColumn<QString>("order"); // constructed|set|added
-        for (const char *row : {"1.0@2019-01-01 3.0@2021-01-01 2.0@2020-01-01#1.0 3.0 2.0|3.0 2.0 1.0|3.0 2.0 1.0",
-                                "1.10@2021-03-03 1.2@2021-03-03 B@2021-03-03 a@2021-03-03#1.10 1.2 B a|*|a B 1.2 1.10",
-                                "z@ a@1900-01-01 new@2023-01-01#z a new|new a z|new a z",
-                                "2.0@2022-01-01 1.0@2020-01-01 2.0@2022-01-01#2.0 1.0 2.0|2.0 2.0 1.0|2.0 2.0 1.0"})
-            QTest::newRow(row) << QString(row).section('#', 0, 0) << QString(row).section('#', 1);
+        rilotest::rows({"1.0@2019-01-01 3.0@2021-01-01 2.0@2020-01-01#1.0 3.0 2.0|3.0 2.0 1.0|3.0 2.0 1.0",
+                        "1.10@2021-03-03 1.2@2021-03-03 B@2021-03-03 a@2021-03-03#1.10 1.2 B a|*|a B 1.2 1.10",
+                        "z@ a@1900-01-01 new@2023-01-01#z a new|new a z|new a z",
+                        "2.0@2022-01-01 1.0@2020-01-01 2.0@2022-01-01#2.0 1.0 2.0|2.0 2.0 1.0|2.0 2.0 1.0"});
     }
     void updateHistoryOrder()
     {
-        QFETCH(QString, given);
-        QFETCH(QString, order);
+        const QString given = QString(QTest::currentDataTag()).section('#', 0, 0),
+                      order = QString(QTest::currentDataTag()).section('#', 1);
         QList<UpdateInfo> list;
         for (const QString &entry : given.split(' ', Qt::SkipEmptyParts))
             list << UpdateInfo(QDate::fromString(entry.section('@', 1), Qt::ISODate), entry.section('@', 0, 0),
@@ -54,7 +47,6 @@ private Q_SLOTS:
         }
     }
 
-    // Equal in every member: equal; one member apart: they differ.
     void recordsCompareMemberByMember()
     {
         const UpdateInfo u(QDate(2020, 1, 1), QStringLiteral("1.0"), {QStringLiteral("note")});
@@ -67,8 +59,7 @@ private Q_SLOTS:
             QVERIFY((us[i] == u) == !i && (us[i] != u) == !!i && (vs[i] == v) == !i && (vs[i] != v) == !!i);
     }
 
-    // The window reports that it opened once, when first shown, and every
-    // close, accepted; it keeps its equipment until it is destroyed.
+    // The window reports its first showing and every close, accepted; it keeps its equipment until destroyed.
     void examplePluginWindowLifecycle()
     {
         QPluginLoader loader(QStringLiteral(RILO_TEST_EQUIPMENT_PLUGIN));

@@ -6,13 +6,6 @@
 
 #include <widget/flagpanel.h>
 
-#include <QLabel>
-#include <QPointer>
-#include <QSignalSpy>
-
-#include <functional>
-#include <memory>
-
 using namespace rilo::widget;
 using rilotest::spoken;
 
@@ -34,57 +27,33 @@ struct Bare : FlagPanel
     void setFlag(const QVariant &, int) override {}
 };
 enum Kind { kTexts, kLamps, kBare };
-std::unique_ptr<FlagPanel> makePanel(int kind)
-{
+const auto makePanel = [](int kind) {
     return std::unique_ptr<FlagPanel>(kind == kLamps   ? new FlagPanelState
                                       : kind == kTexts ? static_cast<FlagPanel *>(new FlagPanelText)
                                                        : new Bare);
-}
+};
 
 // One step of a scenario: setFlag(value, index), or with one of these indices another call.
 enum { kClear = -1000, kEnable, kDisable, kDescribe, kNameFlag1, kTitle, kName };
-struct Op
+using Op = std::pair<QVariant, int>; // value, index
+void play(FlagPanel *panel, const QList<Op> &ops)
 {
-    QVariant value;
-    int index;
-};
-void apply(FlagPanel *panel, const QList<Op> &ops)
-{
-    for (const Op &op : ops) {
-        if (op.index == kClear)
-            panel->clearFlags();
-        else if (op.index == kTitle)
-            panel->setTitle(op.value.toString());
-        else if (op.index == kName)
-            panel->setAccessibleName(op.value.toString());
-        else if (op.index == kEnable)
-            static_cast<FlagPanelState *>(panel)->setEnableColor(op.value.value<QColor>());
-        else if (op.index == kDisable)
-            static_cast<FlagPanelState *>(panel)->setDisableColor(op.value.value<QColor>());
-        else if (op.index == kDescribe)
-            panel->setAccessibleDescription(op.value.toString());
-        else if (op.index == kNameFlag1)
-            flagAt(panel, 1)->setAccessibleName(op.value.toString());
-        else
-            panel->setFlag(op.value, op.index);
+    for (const auto &[value, index] : ops) {
+        index == kClear       ? panel->clearFlags()
+        : index == kTitle     ? panel->setTitle(value.toString())
+        : index == kName      ? panel->setAccessibleName(value.toString())
+        : index == kEnable    ? static_cast<FlagPanelState *>(panel)->setEnableColor(value.value<QColor>())
+        : index == kDisable   ? static_cast<FlagPanelState *>(panel)->setDisableColor(value.value<QColor>())
+        : index == kDescribe  ? panel->setAccessibleDescription(value.toString())
+        : index == kNameFlag1 ? flagAt(panel, 1)->setAccessibleName(value.toString())
+                              : panel->setFlag(value, index);
     }
 }
 
-// Deletes its target when the watched flag is hidden, as a host's filter might.
 struct DeleteOnHide : QObject
-{
-    DeleteOnHide(QObject *target, QObject *parent)
-        : QObject(parent)
-        , target(target)
-    {
-    }
-    const QPointer<QObject> target;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::HideToParent)
-            delete target.data();
-        return false;
-    }
+{ // deletes its parent when the flag it watches is hidden, as a host's filter might
+    using QObject::QObject;
+    bool eventFilter(QObject *, QEvent *e) override { return e->type() == e->HideToParent && (delete parent(), false); }
 };
 using Attack = std::function<void(FlagPanel *)>;
 
@@ -112,15 +81,14 @@ private Q_SLOTS:
         QCOMPARE(cell(&panel, 1)->styleSheet(), QStringLiteral("planted"));
         panel.setSplitLineColor(QColor(0x12, 0xAB, 0xCD, 0x40));
         QCOMPARE(cell(&panel, 1)->styleSheet(), kSplitStyle.arg(QStringLiteral("#12abcd")));
-        apply(&panel, {{"CH1", kTitle}, {"Channel 1", kTitle}, {"", kTitle}});
+        play(&panel, {{"CH1", kTitle}, {"Channel 1", kTitle}, {"", kTitle}});
         QCOMPARE(panel.findChildren<QLabel *>(), QList<QLabel *>{qobject_cast<QLabel *>(cell(&panel, 0))});
         QCOMPARE(panel.findChild<QLabel *>()->alignment(), Qt::AlignCenter);
-        apply(&panel, {{"a rather long flag text", 0}, {"and another long one", 1}});
+        play(&panel, {{"a rather long flag text", 0}, {"and another long one", 1}});
         QCOMPARE(panel.sizeHint(), QSize(100, panel.layout()->totalSizeHint().height()));
     }
 
-    // After a scenario, each flag: what it says (a lamp: its colour first),
-    // "~" in front when hidden; the panel's accessible description and name.
+    // After a scenario, what each flag says (a lamp: colour first; "~" when hidden), the panel's description and name.
     void flagsFollowTheirValues_data()
     {
         QTest::addColumn<int>("kind");
@@ -144,29 +112,17 @@ private Q_SLOTS:
         row("host description", kTexts, {{"Mode", kDescribe}, {"R", 0}}, {"R"}, "Mode");
         row("lamp values", kLamps, {{QVariant(), 0}, {7, 1}, {"false", 2}, {1, 9}, {true, -1}, {-1, 1}},
             {off, on, off, on, on}, "off, on, off, on, on");
+        const QColor red(Qt::red), dark(0x20, 0x30, 0x40);
         row("new colours reach later flags", kLamps,
-            {{true, 0},
-             {true, 1},
-             {QColor(Qt::red), kEnable},
-             {true, 1},
-             {QColor(0x20, 0x30, 0x40), kDisable},
-             {false, 2}},
+            {{true, 0}, {true, 1}, {red, kEnable}, {true, 1}, {dark, kDisable}, {false, 2}},
             {on, "#ff0000 on", "#203040 off"}, "on, on, off");
-        row("words follow value, not colour", kLamps,
-            {{QColor(Qt::red), kEnable}, {QColor(Qt::red), kDisable}, {true, 0}, {false, 1}},
+        row("words follow value, not colour", kLamps, {{red, kEnable}, {red, kDisable}, {true, 0}, {false, 1}},
             {"#ff0000 on", "#ff0000 off"}, "on, off");
         row("lamps cleared, shown again", kLamps,
             {{true, 0}, {false, 1}, {true, 2}, {{}, kClear}, {true, 2}, {true, 0}}, {on, "~" + off, on}, "on, on");
         row("host's lamp name kept, description handed back", kLamps,
-            {{true, 0},
-             {"Relays", kDescribe},
-             {true, 1},
-             {"Relay2", kNameFlag1},
-             {false, 1},
-             {{}, kClear},
-             {true, 0},
-             {"", kDescribe},
-             {false, 0}},
+            QList<Op>{{true, 0}, {"Relays", kDescribe}, {true, 1}, {"Relay2", kNameFlag1}, {false, 1}, {{}, kClear}}
+                + QList<Op>{{true, 0}, {"", kDescribe}, {false, 0}},
             {off, "~#a9a9a9 Relay2"}, "off");
         row("name follows title unless the host names the panel", kTexts,
             {{"In", kTitle}, {"Supply", kName}, {"CH2", kTitle}, {"", kName}, {"CH3", kTitle}}, {}, "", "CH3");
@@ -179,7 +135,7 @@ private Q_SLOTS:
         QFETCH(QList<Op>, ops);
         QFETCH(QStringList, flags);
         const auto panel = makePanel(kind);
-        apply(panel.get(), ops);
+        play(panel.get(), ops);
         QCOMPARE(panel->flagCount(), flags.size());
         for (int i = 0; i < flags.size(); ++i) {
             QWidget *flag = flagAt(panel.get(), i);
@@ -194,24 +150,18 @@ private Q_SLOTS:
         QCOMPARE(spoken(new QWidget(panel.get())), QString()); // a host's widget is no lamp
     }
 
-    void anyReleaseOverThePanelClicks() // of any button, over a lamp or the title too
-    {
-        FlagPanelState panel;
-        apply(&panel, {{"Lamps", kTitle}, {true, 0}});
-        QSignalSpy spy(&panel, &FlagPanel::clicked);
-        for (QWidget *w : {static_cast<QWidget *>(&panel), flagAt(&panel, 0), cell(&panel, 0)}) // panel, lamp, title
-            QTest::mouseClick(w, w == &panel ? Qt::MiddleButton : Qt::LeftButton, Qt::NoModifier, w->rect().center());
-        QCOMPARE(spy.count(), 3);
-    }
-
-    // The panel's own destructor deletes its parts, in this order, while it is
-    // still a panel with its record; Qt's child deletion would come later.
-    void destructorDeletesItsPartsBeforeItsRecord()
+    // Any release over the panel clicks: of any button, over a lamp or the title too. The panel's own destructor
+    // deletes its parts, in this order, while still a panel with its record; Qt's child deletion would come later.
+    void clicksAndDeletesItsPartsBeforeItsRecord()
     {
         auto panel = makePanel(kLamps);
-        apply(panel.get(), {{"T", kTitle}, {1, 0}, {0, 1}});
-        QStringList log, expected;
         FlagPanel *p = panel.get();
+        play(p, {{"T", kTitle}, {1, 0}, {0, 1}});
+        QSignalSpy spy(p, &FlagPanel::clicked);
+        for (QWidget *w : {static_cast<QWidget *>(p), flagAt(p, 0), cell(p, 0)}) // panel, lamp, title
+            QTest::mouseClick(w, w == p ? Qt::MiddleButton : Qt::LeftButton, Qt::NoModifier, w->rect().center());
+        QCOMPARE(spy.count(), 3);
+        QStringList log, expected;
         for (QObject *part :
              QList<QObject *>{flagAt(p, 0), flagAt(p, 1), cell(p, 0), flagRow(p), mainGrid(p), cell(p, 1)}) {
             expected << QStringLiteral("%1 rilo::widget::FlagPanel").arg(expected.size());
@@ -236,7 +186,7 @@ private Q_SLOTS:
         for (const bool lamps : {false, true}) {
             row(lamps, "flag", 4, 3, [](FlagPanel *p) { delete flagAt(p, 1); });
             row(lamps, "flag while clearing", 4, 3,
-                [](FlagPanel *p) { flagAt(p, 0)->installEventFilter(new DeleteOnHide(flagAt(p, 1), p)); });
+                [](FlagPanel *p) { flagAt(p, 0)->installEventFilter(new DeleteOnHide(flagAt(p, 1))); });
             row(lamps, "title", 4, 4, [](FlagPanel *p) { delete cell(p, 0); });
             row(lamps, "split line", 4, 4, [](FlagPanel *p) { delete cell(p, 1); });
             row(lamps, "flag row", 3, 3, [](FlagPanel *p) { delete flagRow(p); });
@@ -249,10 +199,10 @@ private Q_SLOTS:
         QFETCH(Attack, attack);
         const auto panel = makePanel(lamps ? kLamps : kTexts);
         const QVariant value = lamps ? QVariant(true) : QVariant(QStringLiteral("x"));
-        apply(panel.get(), {{"T", kTitle}, {value, 0}, {value, 1}, {value, 2}});
+        play(panel.get(), {{"T", kTitle}, {value, 0}, {value, 1}, {value, 2}});
         attack(panel.get());
         panel->setSplitLineColor(Qt::red);
-        apply(panel.get(), {{"U", kTitle}, {{}, kClear}, {value, 0}, {value, 1}, {value, 2}, {value, -1}});
+        play(panel.get(), {{"U", kTitle}, {{}, kClear}, {value, 0}, {value, 1}, {value, 2}, {value, -1}});
         panel->sizeHint(), panel->grab();
         QTEST(panel->flagCount(), "count");
         QFETCH(int, shown);

@@ -8,10 +8,6 @@
 #include <widget/statelabel.h>
 #include <widget/valuewidget.h>
 
-#include <QLabel>
-
-#include <functional>
-
 using namespace rilo::widget;
 using namespace rilo::widget::measure;
 using W = AbstractStateWidget;
@@ -21,7 +17,7 @@ Q_DECLARE_METATYPE(Taking) // takes a part away from (the panel, a box deleted r
     QTest::newRow(name) << Taking([]([[maybe_unused]] PowerSupplyLCD *p, [[maybe_unused]] StateWidgetBox *shortLived,  \
                                      [[maybe_unused]] StateWidgetBox *keeper) { __VA_ARGS__; })
 
-static const QColor kOrange(0xFF, 0x7A, 0x00), kDarkGrey(0x35, 0x35, 0x38);
+static const QColor kOrange(0xFF, 0x7A, 0x00);
 
 // A readout as one line: texts, alignments, stretches, point sizes, margins.
 static QString describe(ValueWidget *w)
@@ -60,7 +56,6 @@ private slots:
                                    int(caption->label()->alignment()), caption->label()->font().pointSize(),
                                    qPrintable(footer->text()), int(footer->label()->alignment())),
                  "'' a84 9pt '' a84");
-        panel.resize(300, 400);
         const QList<W *> all = panel.findChildren<W *>() << &panel;
         QCOMPARE(all.size(), 1 + 3 + 2 + 3 + 1); // panel, boxes, captions, a row with two labels, a footer
         panel.setState(W::kActive, true);
@@ -69,10 +64,6 @@ private slots:
             QVERIFY(w->states() == W::kActive && w->palette().color(QPalette::Window) == kOrange
                     && static_cast<StandardStateWidget *>(w)->content()->palette().color(QPalette::Window)
                            == Qt::green);
-        QCOMPARE(rilotest::pixelAt(&panel, 3, 80), QColor(Qt::green)); // inside the 3-pixel ring
-        panel.setStates(W::kNone);                                     // the panel alone
-        QVERIFY(panel.states() == W::kNone && panel.header()->states() == W::kActive);
-        QCOMPARE(rilotest::pixelAt(&panel, 0, 80), kDarkGrey);
         ValueWidget w;
         QCOMPARE(describe(&w), "0.000|V a82/41 s5:1 9pt m3 dir0");
         QCOMPARE(rilotest::spoken(&w), QStringLiteral("0.000 V"));

@@ -9,9 +9,6 @@
 #include <widget/statelabel.h>
 #include <widget/valuewidget.h>
 
-#include <QLabel>
-#include <QScreen>
-
 using namespace rilo::widget;
 using rilo::widget::measure::PowerSupplyLCD;
 using W = AbstractStateWidget;
@@ -23,10 +20,8 @@ struct EventSpy : QObject
     bool eventFilter(QObject *o, QEvent *e) override { return e->type() == type && (receivers << o, false); }
     QObjectList receivers;
 };
-using PaletteSpy = EventSpy<QEvent::PaletteChange>;
 
-static const QColor kOrange(0xFF, 0x7A, 0x00), kGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(Qt::blue),
-    kYellow(Qt::yellow);
+static const QColor kOrange(0xFF, 0x7A, 0x00), kGrey(0x35, 0x35, 0x38), kWhite(Qt::white), kBlue(Qt::blue);
 
 static bool paletteHolds(const QWidget *w, const QColor &background, const QColor &text)
 {
@@ -60,53 +55,43 @@ private slots:
             lcd.setVisible(shown);
             lcd.setState(W::kEnabled, true);
             StateLabel *value = lcd.measureWidget(1)->valueWidget();
-            PaletteSpy frame(value), label(value->label()), panel(&lcd);
+            EventSpy<QEvent::PaletteChange> frame(value), label(value->label()), panel(&lcd);
             lcd.render();
             lcd.setState(W::kEnabled, true);
             value->render(); // nothing to change
             QVERIFY(frame.receivers.isEmpty() && label.receivers.isEmpty() && panel.receivers.isEmpty());
             lcd.setState(W::kActive, true); // the ring colour changes, the enabled colours do not
             QVERIFY(frame.receivers.size() == 1 && label.receivers.isEmpty() && paletteHolds(value, kOrange, kWhite));
-            value->setColor(W::kEnabled, {kBlue, kYellow}, true);
+            value->setColor(W::kEnabled, {kBlue, Qt::yellow}, true);
             QVERIFY(label.receivers.size() == 1 && value->updatesEnabled() && value->label()->updatesEnabled());
         }
     }
 
-    void renderAfterHostChangedPaletteReappliesColors_data()
-    {
-        QTest::addColumn<int>("change"); // what the host did to the frame's palette
-        int change = 0;
-        for (const char *name : {"window", "text", "disabled group", "reset", "other role"})
-            QTest::newRow(name) << change++;
-    }
-
     void renderAfterHostChangedPaletteReappliesColors()
     {
-        QFETCH(int, change);
-        StateLabel label(QStringLiteral("1.000"));
-        label.setState(W::kAll, true);
-        QPalette palette = label.palette();
-        const auto role = change == 1 ? QPalette::WindowText : change == 4 ? QPalette::Base : QPalette::Window;
-        palette.setColor(change == 2 ? QPalette::Disabled : QPalette::All, role, Qt::green);
-        label.setPalette(change == 3 ? QPalette() : palette);
-        QCOMPARE(paletteHolds(&label, kOrange, kWhite), change == 4);
-        label.render();
-        QVERIFY(paletteHolds(&label, kOrange, kWhite));
-        QCOMPARE(label.palette().color(QPalette::Base) == Qt::green, change == 4); // other roles are the host's
+        for (int change = 0; change < 5; ++change) { // the host sets: window, text, disabled group, reset, other role
+            StateLabel label(QStringLiteral("1.000"));
+            label.setState(W::kAll, true);
+            QPalette palette = label.palette();
+            const auto role = change == 1 ? QPalette::WindowText : change == 4 ? QPalette::Base : QPalette::Window;
+            palette.setColor(change == 2 ? QPalette::Disabled : QPalette::All, role, Qt::green);
+            label.setPalette(change == 3 ? QPalette() : palette);
+            QCOMPARE(paletteHolds(&label, kOrange, kWhite), change == 4);
+            label.render();
+            QVERIFY(paletteHolds(&label, kOrange, kWhite));
+            QCOMPARE(label.palette().color(QPalette::Base) == Qt::green, change == 4); // other roles are the host's
+        }
     }
 
     void repaintsAreHeldBackOnlyWhereCovered_data()
-    {
-        QTest::addColumn<int>("which"); // 0-3: the host disabled the updates of one widget; 4-6: nothing disabled
-        int which = 0;
-        for (const char *name : {"panel", "inner box", "label frame", "label content", "no ring inside", "ring inside",
-                                 "see-through label"})
-            QTest::newRow(name) << which++;
+    { // 0-3: the host disabled the updates of one widget; 4-6: nothing disabled
+        rilotest::rows({"0 panel", "1 inner box", "2 label frame", "3 label content", "4 no ring inside",
+                        "5 ring inside", "6 see-through label"});
     }
 
     void repaintsAreHeldBackOnlyWhereCovered()
     {
-        QFETCH(int, which);
+        const int which = QTest::currentDataTag()[0] - '0';
         PowerSupplyLCD lcd(2, 3, 2);
         auto *row = lcd.measureWidget(1);
         StateLabel *value = row->valueWidget();
@@ -129,7 +114,7 @@ private slots:
         QVERIFY(shows(kGrey, kGrey, kGrey));
         lcd.setState(W::kActive, true);
         QVERIFY(shows(kOrange, which == 5 ? kOrange : kGrey, which == 6 ? kOrange : kGrey));
-        lcd.setColor(W::kEnabled, {kBlue, kYellow}, false);
+        lcd.setColor(W::kEnabled, {kBlue, Qt::yellow}, false);
         lcd.setState(W::kActive, false); // the inside as a fresh rendering shows it
         QVERIFY(shows(kGrey, which == 5 ? kGrey : kBlue, rilotest::pixelAt(&lcd, inside.x(), inside.y())));
         if (paints) { // a ring under an opaque inside asks the window for no repaint; with the inside hidden, it does
@@ -151,8 +136,7 @@ private slots:
 
     void unshownPanelLeavesOnlyTheHostsPolishRequest()
     {
-        // The panel's own widgets are polished at once and take back Qt's request: left
-        // behind, each costs its widget's destructor a walk over the event queue.
+        // The panel's widgets are polished at once and take back Qt's request, which costs a destructor a queue walk.
         QCoreApplication::sendPostedEvents();
         PowerSupplyLCD panel(2, 3, 2);
         FlagPanelText flags; // its parts leave their requests to the panel's
@@ -162,7 +146,6 @@ private slots:
             QVERIFY(w->testAttribute(Qt::WA_WState_Polished));
         EventSpy<QEvent::PolishRequest> spy(qApp);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::PolishRequest);
-        qApp->removeEventFilter(&spy);
         QCOMPARE(spy.receivers, QObjectList({&panel, &flags}));
     }
 };

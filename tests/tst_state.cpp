@@ -1,8 +1,7 @@
 // SPDX-FileCopyrightText: 2026 The librilo_widget authors
 // SPDX-License-Identifier: MIT
 
-// Autotest of the state-indicator widgets: the flag model, the framing widget,
-// the state label and the state widget box.
+// Autotest of the state-indicator widgets: the flag model, the frame, the state label and the box.
 #include "testsupport.h"
 
 #include <widget/flagpanel.h>
@@ -11,25 +10,17 @@
 #include <widget/statewidgetbox.h>
 #include <widget/valuewidget.h>
 
-#include <QAccessibleWidget>
-#include <QLabel>
 #include <QtGui/private/qguiapplication_p.h>
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
-#include <QPointer>
-#include <QRegularExpression>
-
-#include <functional>
-#include <memory>
 
 using namespace rilo::widget;
 using W = AbstractStateWidget;
 using States = W::States;
+using rilotest::rows;
 using Pair = std::pair<QColor, QColor>;
-using Log = QStringList;
 
-// A state widget that counts and logs its renders and setState() calls and runs a hook
-// after each render: the extension point through which a host calls back.
+// A state widget that counts and logs its renders and setState() calls and runs a hook after each render.
 template <typename Base>
 class Spy : public Base
 {
@@ -49,26 +40,19 @@ public:
         log ? log->append(QStringLiteral("setState:") + this->objectName()) : void();
         Base::setState(state, on);
     }
-    Log *log = nullptr;
+    QStringList *log = nullptr;
     int renders = 0;
     std::function<void(Spy *)> hook;
 };
 using Frame = Spy<StandardStateWidget>;
 using Box = Spy<StateWidgetBox>;
 using Label = Spy<StateLabel>;
-// A host's class with a meta-object of its own, and the factory the host installs for it before any widget of
-// ours exists: QAccessible asks the factory installed last first, so ours must leave the host's class alone.
+// A host's class and the factory the host installs for it before ours, which must leave the class alone.
 class HostFrame : public StandardStateWidget
 {
     Q_OBJECT
 };
-static QAccessibleInterface *hostFactory(const QString &name, QObject *o)
-{
-    return name == QLatin1String("HostFrame") ? new QAccessibleWidget(static_cast<QWidget *>(o), QAccessible::Graphic)
-                                              : nullptr;
-}
-// What a host does to (a frame or box, a widget in it, a box elsewhere); what a
-// render() hook does to (itself, the box it is in, its sibling there).
+// What a host does to (a frame or box, a widget in it, another box); a render() hook to (itself, its box, its sibling).
 using HostAction = std::function<void(StandardStateWidget *frame, QWidget *target, StateWidgetBox *other)>;
 using Hook = std::function<void(Label *self, StateWidgetBox *box, Label *sibling)>;
 Q_DECLARE_METATYPE(HostAction)
@@ -106,15 +90,6 @@ static QBoxLayout *boxLayoutOf(StateWidgetBox *box)
     return qobject_cast<QBoxLayout *>(box->content()->layout());
 }
 
-// A table of one column "row", each row named after its text.
-static void rows(std::initializer_list<const char *> texts)
-{
-    QTest::addColumn<QString>("row");
-    for (const char *text : texts)
-        QTest::newRow(text) << QString::fromLatin1(text);
-}
-
-// The whitespace-separated numbers of a table row.
 static QList<int> ints(const QString &row)
 {
     QList<int> out;
@@ -123,8 +98,7 @@ static QList<int> ints(const QString &row)
     return out;
 }
 
-// The frame shows the pair its active flag selects, the content the pair of
-// the enabled flag, in every colour group and as solid brushes.
+// The frame shows the pair its active flag selects, the content that of its enabled flag, in every group, solid.
 static void verifyShowsFlags(StandardStateWidget *w)
 {
     for (auto group : kGroups) {
@@ -135,19 +109,6 @@ static void verifyShowsFlags(StandardStateWidget *w)
     }
 }
 
-// The widgets of a box by object name, in list order, then its layout items (stretches as "_").
-static QString itemsOf(StateWidgetBox *box)
-{
-    QString out;
-    for (int i = 0; i < box->count(); ++i)
-        out += box->widget(i)->objectName();
-    out += QLatin1Char('|');
-    for (int i = 0; QLayoutItem *item = boxLayoutOf(box)->itemAt(i); ++i)
-        out += item->widget() ? item->widget()->objectName() : QStringLiteral("_");
-    return out;
-}
-
-// The accessibility events delivered while the test listens.
 static QList<std::pair<QObject *, QAccessible::Event>> heardEvents;
 
 class TestState : public QObject
@@ -158,17 +119,15 @@ private slots:
     void initTestCase()
     {
         rilotest::useTestFont();
-        QAccessible::installFactory(&hostFactory);
+        QAccessible::installFactory([](const QString &name, QObject *o) -> QAccessibleInterface * {
+            return name == "HostFrame" ? new QAccessibleWidget(static_cast<QWidget *>(o), QAccessible::Graphic)
+                                       : nullptr;
+        });
     }
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    void interfaceFacts_data()
+    void interfaceFacts()
     {
-        QTest::addColumn<QString>("actual");
-        QTest::addColumn<QString>("expected");
-        const auto row = [](const char *name, const QString &actual, const QString &expected) {
-            QTest::newRow(name) << actual << expected;
-        };
         const auto label = [](StateLabel *l) {
             const QLabel *q = l->label();
             return QString::asprintf("%dpt%s m%d a%x '%s'", q->font().pointSize(), q->font().bold() ? " bold" : "",
@@ -184,38 +143,27 @@ private slots:
         for (auto [state, on] :
              {std::pair(W::kActive, true), {W::kActive, false}, {W::kEnabled, true}, {W::kEnabled, false}})
             pairs += w.color(state, on).first.name(QColor::HexArgb) + '/' + w.color(state, on).second.name() + ' ';
-        row("defaults", pairs + QString::number(w.states()),
-            "#ffff7a00/#ffffff #ff353538/#ffffff #ff353538/#ffffff #ff353538/#ffffff 0");
-        HostFrame host;
-        row("the host's factory for its class wins",
-            QString::number(QAccessible::queryAccessibleInterface(&host)->role()),
-            QString::number(QAccessible::Graphic));
-        row("null content",
-            QString::asprintf("%s %d%d s%d", w.content()->metaObject()->className(), w.autoFillBackground(),
-                              w.content()->autoFillBackground(), w.layout()->spacing()),
-            "QWidget 11 s0");
-        row("describe none", W::describeStates(W::kNone), "inactive, not enabled");
-        row("describe active", W::describeStates(W::kActive), "active, not enabled");
-        row("describe enabled", W::describeStates(W::kEnabled), "inactive, enabled");
-        row("describe all and unknown bits", W::describeStates(States(7)), "active, enabled");
+        QCOMPARE(pairs + QString::number(w.states()),
+                 "#ffff7a00/#ffffff #ff353538/#ffffff #ff353538/#ffffff #ff353538/#ffffff 0"); // defaults
+        HostFrame host; // the host's factory for its class wins
+        QCOMPARE(QAccessible::queryAccessibleInterface(&host)->role(), QAccessible::Graphic);
+        QCOMPARE(QString::asprintf("%s %d%d s%d", w.content()->metaObject()->className(), w.autoFillBackground(),
+                                   w.content()->autoFillBackground(), w.layout()->spacing()),
+                 "QWidget 11 s0"); // null content
+        QCOMPARE(W::describeStates(W::kNone) + '|' + W::describeStates(W::kActive) + '|'
+                     + W::describeStates(W::kEnabled) + '|' + W::describeStates(States(7)), // unknown bits too
+                 "inactive, not enabled|active, not enabled|inactive, enabled|active, enabled");
         StateLabel made(QStringLiteral("0.000"), 11, Qt::AlignRight);
         QWidget parent;
-        row("state label as given", label(&made), "11pt m2 a2 '0.000'");
+        QCOMPARE(label(&made), "11pt m2 a2 '0.000'"); // as given
         QFont bold = made.label()->font();
         bold.setBold(true);
         made.label()->setFont(bold);
         made.setPointSize(16);
-        row("point size changes the size alone", label(&made), "16pt bold m2 a2 '0.000'");
-        row("state label for forms", label(new StateLabel(&parent)), "9pt m2 a81 ''");
+        QCOMPARE(label(&made), "16pt bold m2 a2 '0.000'");         // the point size changes the size alone
+        QCOMPARE(label(new StateLabel(&parent)), "9pt m2 a81 ''"); // for forms
         StateWidgetBox column(QBoxLayout::TopToBottom);
-        row("box as given", box(&column), "dir2 m3 s3 n0");
-        row("box for forms", box(new StateWidgetBox(&parent)), "dir0 m3 s3 n0");
-    }
-
-    void interfaceFacts()
-    {
-        QFETCH(QString, actual);
-        QTEST(actual, "expected");
+        QVERIFY(box(&column) == "dir2 m3 s3 n0" && box(new StateWidgetBox(&parent)) == "dir0 m3 s3 n0");
     }
 
     void flagAndColorCallsRender_data()
@@ -269,9 +217,8 @@ private slots:
 
     void renderOwnsColorsAGroupLeftToTheParent()
     {
-        // The host sets the state colours as the frame's own but leaves one colour group (Qt 6 tells them apart) or
-        // the text in every group (3) to the parent, which shows the same: a render must make them the frame's own, or
-        // a later change of the parent shows there.
+        // The host leaves one colour group (Qt 6 tells them apart) or the text in every group (3) to a parent showing
+        // the same: a render makes them the frame's own, or a later change of the parent shows there.
         for (int inherited = 0; inherited < 4; ++inherited) { // a QPalette::ColorGroup, or 3
             QWidget parent;
             auto *w = new StandardStateWidget(nullptr, &parent);
@@ -288,9 +235,7 @@ private slots:
             parent.setPalette(shared);
             w->setPalette(own);
             w->render();
-            shared.setColor(QPalette::All, QPalette::Window, Qt::red);
-            shared.setColor(QPalette::All, QPalette::WindowText, Qt::red);
-            parent.setPalette(shared);
+            parent.setPalette(QPalette(Qt::red)); // red window, black text
             for (auto group : kGroups)
                 QCOMPARE(paletteColors(w, group), frame);
         }
@@ -317,10 +262,10 @@ private slots:
         QVERIFY(!second);
         w.setState(W::kActive, true);
         QCOMPARE(paletteColors(&w, QPalette::Disabled), kActiveOn);
-        // The host deletes the frame's layout: the next call that needs one makes it anew.
-        w.setContent(new QLabel);
-        delete w.layout();
+        // The host deletes the frame's layout: the next call that needs one makes it anew, with the ring kept.
         w.setBorderWidth(3);
+        delete w.layout();
+        w.setContent(new QLabel);
         QVERIFY(w.layout()->indexOf(w.content()) == 0 && w.layout()->contentsMargins() == QMargins(3, 3, 3, 3));
         // The host installs a layout of its own: a new content is the frame's, laid out by nobody.
         delete w.layout();
@@ -335,8 +280,7 @@ private slots:
         QCOMPARE(paletteColors(&w), kActiveOff);
     }
 
-    // Name and description changes reach a listener only, and only for texts the host has not set.
-    // Accessibility is switched on and off through the platform, as a screen reader does.
+    // Name and description changes reach a listener (switched on as a screen reader does) for texts the host left.
     void accessibilityChangesReachAListenerOnly()
     {
         heardEvents.clear();
@@ -392,9 +336,8 @@ private slots:
 
     void insertKeepsListAndLayoutInStep_data()
     {
-        // "script = list|layout"; x: add(x); x@i: insert(i, x); 0: a null widget; _: addStretch(); _@i:
-        // insertStretch(i). An index past the end or negative appends; a widget again or null is ignored; after a
-        // stretch in front, one index is second in the list and first on screen.
+        // "script = list|layout"; x: add(x); x@i: insert(i, x); 0: null; _: addStretch(); _@i: insertStretch(i).
+        // An index past the end or negative appends; a repeat or null is ignored; a stretch in front shifts the layout.
         rows({"a b c = abc|abc", "a b c@0 = cab|cab", "a b c@7 = abc|abc", "a b c@-2 = abc|abc",
               "_@0 a b c@1 = acb|_cab", "a _ b c@2 = abc|a_cb", "a b a@0 b = ab|ab", "0 a 0@0 = a|a",
               "a _@99 b = ab|a_b"});
@@ -419,16 +362,20 @@ private slots:
             }
             step.contains(QLatin1Char('@')) ? box->insert(at, made.value(name)) : box->add(made.value(name));
         }
-        QCOMPARE(itemsOf(box), items);
+        QString out; // the widgets by name in list order, then the layout's items (stretches as "_")
+        for (int i = 0; i < box->count(); ++i)
+            out += box->widget(i)->objectName();
+        out += QLatin1Char('|');
+        for (int i = 0; QLayoutItem *item = boxLayoutOf(box)->itemAt(i); ++i)
+            out += item->widget() ? item->widget()->objectName() : QStringLiteral("_");
+        QCOMPARE(out, items);
         delete box;
     }
 
     void destructorsDeleteWhileStillThemselves()
     {
-        // The box deletes its widgets, depth first, and its box layout while it is
-        // still a box; its frame part then deletes the content and the grid.
-        auto *box = new StateWidgetBox;
-        auto *inner = new StateWidgetBox;
+        // The box deletes its widgets, depth first, and layout while a box; its frame part the content and grid.
+        auto *box = new StateWidgetBox, *inner = new StateWidgetBox;
         auto *nested = new StateLabel, *a = new StateLabel, *b = new StateLabel;
         inner->add(nested);
         box->add(a);
@@ -439,8 +386,7 @@ private slots:
         QStringList order;
         for (int i = 0; i < objects.size(); ++i)
             connect(objects[i], &QObject::destroyed, this, [&order, box, name = names[i]] {
-                order << QLatin1String(name) + QLatin1Char(' ')
-                             + static_cast<QObject *>(box)->metaObject()->className();
+                order << QString(name) + ' ' + static_cast<QObject *>(box)->metaObject()->className();
             });
         delete box;
         QCOMPARE(order.join(QLatin1Char(',')).remove(QStringLiteral("rilo::widget::")),
@@ -450,9 +396,8 @@ private slots:
 
     void boxPropagatesDepthFirst_data()
     {
-        // "call (0 setState, 1 setStates, 2 setColor, 3 render), the active flag on every widget before, the states of
-        // outer, inner, a, b, c afterwards: the log". outer { inner { a, b }, c }: a box whose flags change renders
-        // itself and everything below, then hands the call on, depth first.
+        // "call (0 setState, 1 setStates, 2 setColor, 3 render), active flag before, states of outer inner a b c: log".
+        // outer { inner { a, b }, c }: a changed box renders itself and all below, then hands the call on, depth first.
         rows({"0 0 11111: setState:outer outer inner a b c setState:inner inner a b setState:a a setState:b b "
               "setState:c c",
               "0 1 11111: setState:outer setState:inner setState:a setState:b setState:c",
@@ -464,7 +409,7 @@ private slots:
     {
         QFETCH(QString, row);
         const QList<int> r = ints(row.section(QLatin1Char(':'), 0, 0));
-        Log log;
+        QStringList log;
         const auto spy = [&log](auto *w, const char *name) {
             w->setObjectName(QLatin1String(name));
             w->log = &log;
@@ -545,17 +490,11 @@ private slots:
         QTEST(!target.isNull(), "survives");
     }
 
-    void boxFollowsReplacedContent_data()
-    {
-        QTest::addColumn<int>("kind"); // the new content: 0 plain, 1 with a box layout, 2 with a grid, 3 none
-        int kind = 0;
-        for (const char *name : {"plain widget", "widget with a box layout", "widget with a grid layout", "no content"})
-            QTest::newRow(name) << kind++;
-    }
+    void boxFollowsReplacedContent_data() { rows({"0 plain widget", "1 box layout", "2 grid layout", "3 no content"}); }
 
     void boxFollowsReplacedContent()
     {
-        QFETCH(int, kind);
+        const int kind = QTest::currentDataTag()[0] - '0'; // the new content
         const bool takesWidgets = kind < 2;
         StateWidgetBox box;
         QPointer<StateLabel> old = new StateLabel;
@@ -589,9 +528,8 @@ private slots:
 
     void callsFromRenderAreSafeAndBounded_data()
     {
-        // "once (the hook runs once, or at every render), the box's count afterwards (-1: the box is deleted), the
-        // box's states, the changes dropped as the warning counts them, renders of the hooked label (-2: it is
-        // deleted)"
+        // "the hook runs once (or at every render), the box's count (-1: deleted), the box's states, the changes
+        // dropped as the warning counts them, renders of the hooked label (-2: deleted)"
         QTest::addColumn<Hook>("hook");
         QTest::addColumn<QString>("row");
         HOOK("toggles its own flag", self->setState(W::kEnabled, !self->states().testFlag(W::kEnabled)))
@@ -673,8 +611,7 @@ private slots:
     {
         QFETCH(HostAction, attempt);
         StateWidgetBox top;
-        auto *middle = new StateWidgetBox;
-        auto *bottom = new StateWidgetBox;
+        auto *middle = new StateWidgetBox, *bottom = new StateWidgetBox;
         top.add(middle);
         middle->add(bottom);
         auto *label = new StateLabel;
@@ -718,14 +655,12 @@ private slots:
         label->setMargin(value);
         label->setPointSize(value);
         QWidget plain;
-        auto *styled = new QHBoxLayout(&plain);
-        styled->setSpacing(-1);
+        auto *styled = new QHBoxLayout(&plain); // the style's spacing
         QCOMPARE(box.layout()->contentsMargins(), QMargins(border, border, border, border));
         QCOMPARE(boxLayoutOf(&box)->contentsMargins(), QMargins(margin, margin, margin, margin));
         QCOMPARE(boxLayoutOf(&box)->spacing(), r[3] < 0 ? styled->spacing() : r[3]);
         QVERIFY(boxLayoutOf(&box)->stretch(0) == r[4] && boxLayoutOf(&box)->stretch(2) == r[4]);
-        QCOMPARE(label->label()->font().pointSize(), r[5]);
-        QCOMPARE(label->label()->margin(), margin);
+        QVERIFY(label->label()->font().pointSize() == r[5] && label->label()->margin() == margin);
         box.resize(3000, 3000);
         box.layout()->activate(); // the geometry stays computable
         QCOMPARE(box.content()->pos(), QPoint(border, border));

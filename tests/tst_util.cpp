@@ -9,27 +9,21 @@
 #include <widget/widgethelper.h>
 #include <widget/windowflash.h>
 
-#include <QtWidgets>
-
 using namespace rilo::widget;
 
 // What reached a flash backend ("handle/flags/count/interval") or QWindow::alert() ("handle/duration").
 static QStringList sent;
 
-// On ELF platforms the test program's definition takes the place of Qt's,
-// which is how the test sees each alert the platform code asks for.
+// On ELF platforms this definition takes the place of Qt's: the test sees each alert the platform code asks for.
 void QWindow::alert(int msec)
 {
     sent << QStringLiteral("%1/%2").arg(winId()).arg(msec);
 }
 
-template <typename T>
-static T *make(QWidget *parent, const char *name)
-{
-    T *object = new T(parent);
+static const auto make = [](auto *object, const char *name) {
     object->setObjectName(QLatin1String(name));
     return object;
-}
+};
 
 class TestUtil : public QObject, WindowFlash::Backend
 {
@@ -42,39 +36,37 @@ class TestUtil : public QObject, WindowFlash::Backend
 private Q_SLOTS:
     void cleanup() { RILO_CHECK_NO_TOPLEVELS(); }
 
-    // From the root widget or its layout "outer": the names found.
+    // "from|class names|recursive|found": from the root widget or its layout "outer", the names found.
     void getChildrenFindsByClass_data()
     {
-        QTest::addColumn<QStringList>("row"); // from|class names|recursive|found
-        for (const char *row :
-             {"root||0|outer timer group caption frame output",
-              "root||1|outer nested loop timer group groupLayout edit action caption frame files inner output",
-              "root|QTimer QFrame|1|timer caption frame inner", "root|rilo::widget::CComboBox QComboBox|1|files output",
-              "root|CComboBox qlabel|1|", "root|QLayout|1|outer nested loop groupLayout", "root|QLineEdit|0|",
-              "outer||0|group", "outer||1|group groupLayout edit action frame files inner",
-              "outer|QLabel QLineEdit QBoxLayout|1|groupLayout edit inner"})
-            QTest::newRow(row) << QString(row).split('|');
+        rilotest::rows(
+            {"root||0|outer timer group caption frame output",
+             "root||1|outer nested loop timer group groupLayout edit action caption frame files inner output",
+             "root|QTimer QFrame|1|timer caption frame inner", "root|rilo::widget::CComboBox QComboBox|1|files output",
+             "root|CComboBox qlabel|1|", "root|QLayout|1|outer nested loop groupLayout", "root|QLineEdit|0|",
+             "outer||0|group", "outer||1|group groupLayout edit action frame files inner",
+             "outer|QLabel QLineEdit QBoxLayout|1|groupLayout edit inner"});
     }
     void getChildrenFindsByClass()
     {
-        QFETCH(QStringList, row);
+        const QStringList row = QString(QTest::currentDataTag()).split('|');
         QWidget root;
-        auto *outer = make<QVBoxLayout>(&root, "outer");
-        auto *nested = make<QHBoxLayout>(nullptr, "nested");
-        make<QTimer>(&root, "timer");
-        auto *group = make<QGroupBox>(&root, "group");
-        make<QHBoxLayout>(group, "groupLayout")->addWidget(make<QLineEdit>(group, "edit"));
-        make<QAction>(group, "action");
-        make<QLabel>(&root, "caption");
-        auto *frame = make<QFrame>(&root, "frame");
+        auto *outer = make(new QVBoxLayout(&root), "outer");
+        auto *nested = make(new QHBoxLayout, "nested");
+        make(new QTimer(&root), "timer");
+        auto *group = make(new QGroupBox(&root), "group");
+        make(new QHBoxLayout(group), "groupLayout")->addWidget(make(new QLineEdit(group), "edit"));
+        make(new QAction(group), "action");
+        make(new QLabel(&root), "caption");
+        auto *frame = make(new QFrame(&root), "frame");
         outer->addWidget(group);
         outer->addSpacing(10);
         outer->addLayout(nested);
         nested->addWidget(frame);
         nested->addStretch();
-        make<QLabel>(make<CComboBox>(frame, "files"), "inner");
-        make<CCheckbox>(&root, "output");
-        auto *loop = make<QHBoxLayout>(nullptr, "loop"); // nested -> loop -> nested, as addItem() allows
+        make(new QLabel(make(new CComboBox(frame), "files")), "inner");
+        make(new CCheckbox(&root), "output");
+        auto *loop = make(new QHBoxLayout, "loop"); // nested -> loop -> nested, as addItem() allows
         nested->addLayout(loop);
         loop->addItem(nested);
         const QStringList names = row[1].split(' ', Qt::SkipEmptyParts);
@@ -89,8 +81,7 @@ private Q_SLOTS:
         QCOMPARE(found.join(' '), row[3]);
     }
 
-    // The top main window; a chain deeper than a call stack holds, then made
-    // circular: each object is found once; null finds none.
+    // The top main window; a chain deeper than a call stack holds, then circular: each found once; null finds none.
     void searchesEndOnDeepAndCircularTrees()
     {
         QDialog dialog;
@@ -110,22 +101,19 @@ private Q_SLOTS:
             delete chain.takeLast();
     }
 
-    // What reached the backend ("handle/flags/count/interval", "w" the widget's handle), the
-    // destructor's stop included, or without a backend ("platform") the window alerts.
+    // "widget|calls|sent": what reached the backend ("w" the widget's handle), the destructor's stop too; the alerts.
     void flashRequests_data()
     {
-        QTest::addColumn<QStringList>("row"); // widget|calls|sent
-        for (const char *row : {"widget|start stop start|w/7/0/0 w/0/0/0 w/7/0/0 w/0/0/0",
-                                "widget|once:249 once:250 once:749 once:750 once:10000 once:4294967295 start|"
-                                "w/7/0/500 w/7/1/500 w/7/1/500 w/7/2/500 w/7/20/500 w/7/8589935/500 w/7/0/0 w/0/0/0",
-                                "null|start once:1000 stop|0/0/0/0 0/0/0/0",
-                                "widget|start closed start once:1000 stop|w/7/0/0 w/0/0/0 w/0/0/0",
-                                "platform|start stop once:1000 once:4294967295|w/0 w/1000 w/2147483647"})
-            QTest::newRow(row) << QString(row).split('|');
+        rilotest::rows({"widget|start stop start|w/7/0/0 w/0/0/0 w/7/0/0 w/0/0/0",
+                        "widget|once:249 once:250 once:749 once:750 once:10000 once:4294967295 start|"
+                        "w/7/0/500 w/7/1/500 w/7/1/500 w/7/2/500 w/7/20/500 w/7/8589935/500 w/7/0/0 w/0/0/0",
+                        "null|start once:1000 stop|0/0/0/0 0/0/0/0",
+                        "widget|start closed start once:1000 stop|w/7/0/0 w/0/0/0 w/0/0/0",
+                        "platform|start stop once:1000 once:4294967295|w/0 w/1000 w/2147483647"});
     }
     void flashRequests()
     {
-        QFETCH(QStringList, row);
+        const QStringList row = QString(QTest::currentDataTag()).split('|');
         QWidget other; // a native window that is not flashed
         QPointer<QWidget> window = row[0] == "null" ? nullptr : new QWidget;
         QString handle;
