@@ -225,6 +225,10 @@ private Q_SLOTS:
             QCOMPARE(outer->itemAt(outer->indexOf(okButton(dialog)))->alignment(), Qt::AlignRight | Qt::AlignVCenter);
             seen << QString::number(rilotest::positionOf(outer, okButton(dialog)).value(0)) << okButton(dialog)->text();
             QCOMPARE(seen.join(' '), dialog == &spin ? "QLabel0 QDoubleSpinBox1 1 OK" : "QDoubleSpinBox0 QLabel1 6 OK");
+            QEvent fontChange(QEvent::FontChange); // the base class lays the dialog out again
+            outer->activate();
+            QApplication::sendEvent(dialog, &fontChange);
+            QVERIFY(outer->activate());
         }
         QCOMPARE(choice->findChild<QLabel *>()->text() + spin.findChild<QLabel *>()->text(), QStringLiteral("VValue"));
         QCOMPARE(spin.findChild<QLabel *>()->buddy(), spin.findChild<QDoubleSpinBox *>()); // its mnemonic's target

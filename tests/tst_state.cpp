@@ -317,10 +317,13 @@ private slots:
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         change(QStringLiteral("CH3"), W::kEnabled);
         count();
-        for (int step = 0; step < 3; ++step) { // the lamps cleared, the lamp shown again, set again: unchanged
+        // The lamps cleared, cleared again, shown again, set again; the unit changed on every other step.
+        for (int step = 0; step < 4; ++step) {
             heardEvents.clear();
-            step ? lamps.setFlag(true, 0) : lamps.clearFlags();
-            heard << heardEvents.contains({&lamps, QAccessible::DescriptionChanged});
+            step < 2 ? lamps.clearFlags() : lamps.setFlag(true, 0);
+            value.setUnit(QString::number(step / 2));
+            heard << heardEvents.contains({&lamps, QAccessible::DescriptionChanged})
+                         + 2 * heardEvents.contains({&value, QAccessible::NameChanged});
         }
         for (QWidget *w : std::initializer_list<QWidget *>{&named, &value, lamp, &lamps}) // the host's texts stay
             w->setAccessibleName(QStringLiteral("Channel"));
@@ -331,7 +334,7 @@ private slots:
         count();
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         QAccessible::installUpdateHandler(previous);
-        QCOMPARE(heard, QList<int>({0, 6, 1, 1, 0, 0}));
+        QCOMPARE(heard, QList<int>({0, 6, 3, 0, 3, 0, 0}));
     }
 
     void insertKeepsListAndLayoutInStep_data()
