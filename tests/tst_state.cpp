@@ -312,18 +312,26 @@ private slots:
             lamps.setFlag(text.endsWith('3'), 0);
             lamps.setTitle(text);
         };
+        QCOMPARE(rilotest::spoken(&frame, QAccessible::Description), QString()); // no flag has changed yet
         change(QStringLiteral("CH2"), W::kActive);
         count();
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         change(QStringLiteral("CH3"), W::kEnabled);
         count();
-        // The lamps cleared, cleared again, shown again, set again; the unit changed on every other step.
+        QCOMPARE(rilotest::spoken(&frame, QAccessible::Help), QString()); // the flags describe, nothing else
+        // The lamps cleared, cleared again, shown again, set again; the unit changed on every other step; a text
+        // flag's label announces its own new text, once.
+        FlagPanelText texts;
+        texts.setFlag(QStringLiteral("-"), 0);
+        auto *textFlag = texts.findChild<QLabel *>();
         for (int step = 0; step < 4; ++step) {
             heardEvents.clear();
             step < 2 ? lamps.clearFlags() : lamps.setFlag(true, 0);
             value.setUnit(QString::number(step / 2));
+            texts.setFlag(QString::number(step), 0);
             heard << heardEvents.contains({&lamps, QAccessible::DescriptionChanged})
-                         + 2 * heardEvents.contains({&value, QAccessible::NameChanged});
+                         + 2 * heardEvents.contains({&value, QAccessible::NameChanged})
+                         + 4 * int(heardEvents.count({textFlag, QAccessible::NameChanged}));
         }
         for (QWidget *w : std::initializer_list<QWidget *>{&named, &value, lamp, &lamps}) // the host's texts stay
             w->setAccessibleName(QStringLiteral("Channel"));
@@ -334,7 +342,7 @@ private slots:
         count();
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(false);
         QAccessible::installUpdateHandler(previous);
-        QCOMPARE(heard, QList<int>({0, 6, 3, 0, 3, 0, 0}));
+        QCOMPARE(heard, QList<int>({0, 6, 7, 4, 7, 4, 0}));
     }
 
     void insertKeepsListAndLayoutInStep_data()
