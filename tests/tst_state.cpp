@@ -267,13 +267,17 @@ private slots:
         delete w.layout();
         w.setContent(new QLabel);
         QVERIFY(w.layout()->indexOf(w.content()) == 0 && w.layout()->contentsMargins() == QMargins(3, 3, 3, 3));
+        delete w.layout(); // made anew by a ring change too, holding the content
+        w.setBorderWidth(4);
+        QVERIFY(w.layout()->indexOf(w.content()) == 0);
         // The host installs a layout of its own: a new content is the frame's, laid out by nobody.
         delete w.layout();
         auto *own = new QHBoxLayout(&w);
         auto *third = new QLabel;
         w.show();
         w.setContent(third);
-        QVERIFY(w.content() == third && third->isVisible() && own->count() == 0);
+        w.setBorderWidth(2); // the host's layout keeps its own margins
+        QVERIFY(w.content() == third && third->isVisible() && own->count() == 0 && own->contentsMargins().left() != 2);
         delete third; // a content the host deletes is no longer the frame's
         QCOMPARE(w.content(), nullptr);
         w.setState(W::kActive, false);
