@@ -151,17 +151,19 @@ void AbstractStateWidgetPrivate::applyState(AbstractStateWidget *q, AbstractStat
 void AbstractStateWidgetPrivate::applyColor(AbstractStateWidget *q, AbstractStateWidget::State state,
                                             const std::pair<QColor, QColor> &color, bool on)
 {
-    if (!colors && state != AbstractStateWidget::kNone) {
+    const bool active = state == AbstractStateWidget::kActive || state == AbstractStateWidget::kAll;
+    const bool enabled = state == AbstractStateWidget::kEnabled || state == AbstractStateWidget::kAll;
+    if ((active || enabled) && !colors) {
         colors = std::make_unique<std::array<std::pair<QColor, QColor>, 4>>();
         for (const AbstractStateWidget::State flag : {AbstractStateWidget::kActive, AbstractStateWidget::kEnabled}) {
             for (const bool setting : {false, true})
                 (*colors)[colorSlot(flag, setting)] = defaultColor(flag, setting);
         }
     }
-    for (const AbstractStateWidget::State flag : {AbstractStateWidget::kActive, AbstractStateWidget::kEnabled}) {
-        if (colors && (state == flag || state == AbstractStateWidget::kAll))
-            (*colors)[colorSlot(flag, on)] = color;
-    }
+    if (active)
+        (*colors)[colorSlot(AbstractStateWidget::kActive, on)] = color;
+    if (enabled)
+        (*colors)[colorSlot(AbstractStateWidget::kEnabled, on)] = color;
     q->render();
 }
 

@@ -90,19 +90,24 @@ FrameGridLayout *StandardStateWidgetPrivate::ownGrid(const StandardStateWidget *
     return dynamic_cast<FrameGridLayout *>(q->layout());
 }
 
+FrameGridLayout *StandardStateWidgetPrivate::makeGrid(StandardStateWidget *q, QWidget *content) const
+{
+    auto *gridLayout = new FrameGridLayout;
+    gridLayout->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
+    gridLayout->setSpacing(0);
+    if (content)
+        gridLayout->addWidget(content);
+    q->setLayout(gridLayout);
+    return gridLayout;
+}
+
 QGridLayout *StandardStateWidgetPrivate::grid(StandardStateWidget *q)
 {
     if (FrameGridLayout *own = ownGrid(q))
         return own;
     if (q->layout())
         return nullptr;
-    auto *gridLayout = new FrameGridLayout;
-    gridLayout->setContentsMargins(borderWidth, borderWidth, borderWidth, borderWidth);
-    gridLayout->setSpacing(0);
-    q->setLayout(gridLayout);
-    if (QWidget *current = q->content())
-        gridLayout->addWidget(current);
-    return gridLayout;
+    return makeGrid(q, q->content());
 }
 
 void StandardStateWidgetPrivate::settle(QWidget *widget)
@@ -133,12 +138,7 @@ StandardStateWidget::StandardStateWidget(QWidget *content, QWidget *parent, Qt::
     }
     d->content = content;
     content->setAutoFillBackground(true);
-
-    auto *gridLayout = new FrameGridLayout;
-    gridLayout->setContentsMargins(0, 0, 0, 0);
-    gridLayout->setSpacing(0);
-    gridLayout->addWidget(content);
-    setLayout(gridLayout);
+    d->makeGrid(this, content);
 }
 
 StandardStateWidget::~StandardStateWidget()

@@ -34,6 +34,9 @@ public:
     // has deleted it and the frame has no layout; null when the host installed
     // a layout of its own.
     QGridLayout *grid(StandardStateWidget *q);
+    // Installs a new grid layout on the frame, holding \a content (if any),
+    // with the border width as margins and no spacing.
+    FrameGridLayout *makeGrid(StandardStateWidget *q, QWidget *content) const;
     // The frame's own grid layout if it still has it, else null; never makes one.
     static FrameGridLayout *ownGrid(const StandardStateWidget *q);
 
